@@ -1,0 +1,19 @@
+// The two rule checks: digits missing from boxes, rows and columns, and clashing digits.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/board.h"
+
+namespace ninefold {
+
+// Sum over the 27 units of the digits 1–9 each lacks; 0 means complete and correct. With a
+// report, describes each unit that falls short: boxes, then rows, then columns, CR LF breaks.
+int16_t CountMissingDigits(const Board& board, std::string* report = nullptr);
+
+// Paints yellow every filled cell whose digit repeats in its row, column or box; returns how
+// many of them were not yellow before this call.
+int16_t MarkDuplicates(Board& board);
+
+}  // namespace ninefold
