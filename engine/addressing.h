@@ -47,8 +47,14 @@ constexpr int BoxOf(int index) {
 // Units 0–8 are rows 1–9 (columns ascending), 9–17 columns 1–9 (rows ascending),
 // 18–26 boxes 1–9 (members ascending).
 const std::array<Unit, 27>& AllUnits();
-inline const Unit& RowUnit(int row) { return AllUnits()[row - 1]; }
-inline const Unit& ColumnUnit(int column) { return AllUnits()[9 + column - 1]; }
-inline const Unit& BoxUnit(int box) { return AllUnits()[18 + box - 1]; }
+inline const Unit& RowUnit(int row) {
+    return AllUnits()[row - 1];
+}
+inline const Unit& ColumnUnit(int column) {
+    return AllUnits()[9 + column - 1];
+}
+inline const Unit& BoxUnit(int box) {
+    return AllUnits()[18 + box - 1];
+}
 
 }  // namespace ninefold

@@ -19,14 +19,14 @@ constexpr uint32_t kYellowRgb = 0xFFFF00;
 constexpr uint32_t kFixedDigitRgb = 0x800000;
 
 struct CellState {
-    uint8_t Digit = 0;  // 0 = empty
-    bool Fixed = false; // entered, loaded or generated; false for the program's own digits
+    uint8_t Digit = 0;   // 0 = empty
+    bool Fixed = false;  // entered, loaded or generated; false for the program's own digits
     bool operator==(const CellState&) const = default;
 };
 
 // Told after every cell write, so a view can repaint that one cell from what it is given.
 class CellPainter {
-public:
+  public:
     virtual ~CellPainter() = default;
     virtual void PaintCell(int index, const CellState& cell, BackColour back) = 0;
 };
@@ -34,7 +34,7 @@ public:
 // Entry (cell, digit) reads as the digit while it is possible there and 0 once excluded.
 // Held as one bit mask per cell (bit d for digit d) so a full recomputation stays cheap.
 class CandidateTable {
-public:
+  public:
     static constexpr uint16_t kAllDigits = 0x3FE;
 
     CandidateTable() { Reset(); }
@@ -45,20 +45,20 @@ public:
     void SetMask(int cell, uint16_t mask) { masks_[cell] = mask; }
     void Reset() { masks_.fill(kAllDigits); }
 
-private:
+  private:
     std::array<uint16_t, kCellCount + 1> masks_{};
 };
 
 // The cells written while RecordChanges is on, oldest first; reads as "5,23," as text.
 class ChangeLogList {
-public:
+  public:
     ChangeLogList() { cells_.reserve(4 * kCellCount); }
     void Append(int index) { cells_.push_back(static_cast<uint8_t>(index)); }
     void Clear() { cells_.clear(); }
     const std::vector<uint8_t>& Cells() const { return cells_; }
     std::string Text() const;
 
-private:
+  private:
     std::vector<uint8_t> cells_;
 };
 
@@ -66,7 +66,7 @@ private:
 using CellGrid = std::array<CellState, kCellCount>;
 
 class Board {
-public:
+  public:
     // Indexed by cell number 1–81; element 0 is never used.
     std::array<CellState, kCellCount + 1> Cells{};
     CandidateTable Candidates;
@@ -91,7 +91,7 @@ public:
     void WriteCells(const CellGrid& grid);
     CellGrid ReadCells() const;
 
-private:
+  private:
     std::array<BackColour, kCellCount + 1> background_{};
     CellPainter* painter_ = nullptr;
 };

@@ -18,8 +18,12 @@ std::string toLine(const Board& board, bool givensOnly) {
 
 }  // namespace
 
-std::string BoardToLine(const Board& board) { return toLine(board, false); }
-std::string GivensToLine(const Board& board) { return toLine(board, true); }
+std::string BoardToLine(const Board& board) {
+    return toLine(board, false);
+}
+std::string GivensToLine(const Board& board) {
+    return toLine(board, true);
+}
 
 std::optional<CellGrid> ParseBoardLine(std::string_view line) {
     if (line.size() < static_cast<size_t>(kCellCount)) {

@@ -24,7 +24,9 @@ const std::array<CellUnits, kCellCount + 1>& cellUnits() {
 
 }  // namespace
 
-void ResetCandidates(Board& board) { board.Candidates.Reset(); }
+void ResetCandidates(Board& board) {
+    board.Candidates.Reset();
+}
 
 void ComputeCandidates(Board& board) {
     const auto& units = cellUnits();
@@ -41,7 +43,8 @@ void ComputeCandidates(Board& board) {
     for (int c = 1; c <= kCellCount; ++c) {
         uint16_t mask = 0;
         if (board.Cells[c].Digit == 0) {
-            const uint16_t taken = inRow[units[c].row] | inColumn[units[c].column] | inBox[units[c].box];
+            const uint16_t taken =
+                inRow[units[c].row] | inColumn[units[c].column] | inBox[units[c].box];
             mask = static_cast<uint16_t>(CandidateTable::kAllDigits & ~taken);
         }
         board.Candidates.SetMask(c, mask);

@@ -46,9 +46,15 @@ bool fillUnits(Board& board, int firstUnit) {
 
 }  // namespace
 
-bool FillHiddenSinglesByRow(Board& board) { return fillUnits(board, 0); }
-bool FillHiddenSinglesByColumn(Board& board) { return fillUnits(board, 9); }
-bool FillHiddenSinglesByBox(Board& board) { return fillUnits(board, 18); }
+bool FillHiddenSinglesByRow(Board& board) {
+    return fillUnits(board, 0);
+}
+bool FillHiddenSinglesByColumn(Board& board) {
+    return fillUnits(board, 9);
+}
+bool FillHiddenSinglesByBox(Board& board) {
+    return fillUnits(board, 18);
+}
 
 bool FillNakedSingles(Board& board) {
     bool placed = false;

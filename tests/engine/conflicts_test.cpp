@@ -41,9 +41,11 @@ TEST(CountMissingDigits, EmptyGridMissesEverything) {
                     std::to_string((b - 1) % 3 + 1) + " for 9 times.";
     }
     expected += "\r\n";
-    for (int r = 1; r <= 9; ++r) expected += "\r\nError at row " + std::to_string(r) + " for 9 times.";
+    for (int r = 1; r <= 9; ++r)
+        expected += "\r\nError at row " + std::to_string(r) + " for 9 times.";
     expected += "\r\n";
-    for (int c = 1; c <= 9; ++c) expected += "\r\nError at col " + std::to_string(c) + " for 9 times.";
+    for (int c = 1; c <= 9; ++c)
+        expected += "\r\nError at col " + std::to_string(c) + " for 9 times.";
     expected += "\r\n";
     EXPECT_EQ(report, expected);
 }
@@ -77,7 +79,8 @@ TEST(MarkDuplicates, CountsEachNewlyYellowCellOnce) {
     };
     for (const DuplicateCase& c : cases) {
         Board board;
-        for (auto [cell, digit] : c.digits) board.SetCell(cell, digit, true, BackColour::White);
+        for (auto [cell, digit] : c.digits)
+            board.SetCell(cell, digit, true, BackColour::White);
         const CellGrid before = board.ReadCells();
         EXPECT_EQ(MarkDuplicates(board), c.count) << c.name;
         EXPECT_EQ(board.ReadCells(), before) << c.name;
@@ -99,7 +102,8 @@ TEST(MarkDuplicates, AlreadyYellowCellsAreRepaintedButNotCounted) {
     board.SetPainter(&painter);
     EXPECT_EQ(MarkDuplicates(board), 0) << "still in conflict, but nothing newly yellow";
     std::vector<int> repainted;
-    for (const auto& call : painter.calls) repainted.push_back(call.index);
+    for (const auto& call : painter.calls)
+        repainted.push_back(call.index);
     // row pass then box pass, each repainting both cells; the empty yellow cell is left alone
     EXPECT_EQ(repainted, (std::vector<int>{1, 2, 1, 2}));
     EXPECT_EQ(board.Cells[2], (CellState{4, false}));

@@ -15,7 +15,7 @@ namespace {
 // The passes written the slow, literal way: a 81 x 9 byte table, counts and last cells per
 // unit. Returns the sequence of written cells as the change log would show it.
 class LiteralDeduction {
-public:
+  public:
     explicit LiteralDeduction(const CellGrid& grid) {
         for (int i = 0; i < kCellCount; ++i) {
             digit_[i + 1] = grid[i].Digit;
@@ -37,7 +37,7 @@ public:
         return log_;
     }
 
-private:
+  private:
     void compute() {
         for (int c = 1; c <= 81; ++c) {
             for (int d = 1; d <= 9; ++d) {
@@ -57,8 +57,10 @@ private:
         }
     }
     int cellOf(int kind, int unit, int k) const {
-        if (kind == 0) return CellIndex(unit, k);
-        if (kind == 1) return CellIndex(k, unit);
+        if (kind == 0)
+            return CellIndex(unit, k);
+        if (kind == 1)
+            return CellIndex(k, unit);
         return BoxCells(unit, k);
     }
     bool hidden(int kind) {
@@ -87,10 +89,14 @@ private:
     bool naked() {
         bool placed = false;
         for (int c = 1; c <= 81; ++c) {
-            if (digit_[c] != 0) continue;
+            if (digit_[c] != 0)
+                continue;
             int zeros = 0, value = 0;
             for (int d = 1; d <= 9; ++d) {
-                if (table_[c][d] == 0) ++zeros; else value = table_[c][d];
+                if (table_[c][d] == 0)
+                    ++zeros;
+                else
+                    value = table_[c][d];
             }
             if (zeros == 8) {
                 write(c, value);

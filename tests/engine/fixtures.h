@@ -23,7 +23,7 @@ Board BoardFrom(std::string_view line);
 
 // Collects every PaintCell call in order.
 class RecordingPainter : public CellPainter {
-public:
+  public:
     struct Call {
         int index;
         CellState cell;

@@ -1,0 +1,15 @@
+// Replacing a file's contents all at once: the old contents stay until the new ones are
+// complete on disk.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace ninefold {
+
+// Empty text on success, otherwise the reason; on failure the target is untouched.
+std::string WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> data);
+
+}  // namespace ninefold
