@@ -1,13 +1,8 @@
 // Encoding, decoding and the safe reading and writing of puzzle files.
 #include "files/puzzle_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <random>
-#include <system_error>
-
 #include "files/atomic_write.h"
+#include "files/file_io.h"
 
 namespace ninefold {
 
@@ -36,26 +31,34 @@ std::optional<CellGrid> DecodePuzzle(std::span<const uint8_t> bytes) {
 }
 
 PuzzleRead ReadPuzzleFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return {std::nullopt, "it is a folder"};
+    FileBytes read = ReadFileStart(path, kPuzzleFileSize);
+    if (!read.error.empty()) {
+        return {std::nullopt, read.error};
     }
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
-    if (file == nullptr) {
-        return {std::nullopt, std::strerror(errno)};
-    }
-    PuzzleBytes bytes{};
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return {std::nullopt, "it could not be read"};
-    }
-    if (got < kPuzzleFileSize) {
-        return {std::nullopt, "it holds " + std::to_string(got) + " bytes, not the " +
+    if (read.bytes.size() < kPuzzleFileSize) {
+        return {std::nullopt, "it holds " + std::to_string(read.bytes.size()) + " bytes, not the " +
                                   std::to_string(kPuzzleFileSize) + " of a puzzle"};
     }
-    return {DecodePuzzle(bytes), {}};
+    return {DecodePuzzle(read.bytes), {}};
+}
+
+std::string LoadPuzzle(Board& board, const std::filesystem::path& path) {
+    PuzzleRead read = ReadPuzzleFile(path);
+    if (read.grid) {
+        board.WriteCells(*read.grid);
+    }
+    return read.error;
+}
+
+std::string PathFromText(std::string_view text) {
+    std::string path;
+    path.reserve(text.size());
+    for (char c : text) {
+        if (c != '"') {
+            path += c;
+        }
+    }
+    return path;
 }
 
 std::string WritePuzzleFile(const std::filesystem::path& path, const CellGrid& grid) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/board.h"
 
@@ -30,6 +31,15 @@ struct PuzzleRead {
 
 // Reads the whole record before anything else happens, so a failed read changes nothing.
 PuzzleRead ReadPuzzleFile(const std::filesystem::path& path);
+
+// Reads the file whole, then writes all 81 cells through the Board on white. On any failure
+// (missing, unreadable, a folder, shorter than a puzzle) the board is left exactly as it was
+// and the reason is returned; empty text on success.
+std::string LoadPuzzle(Board& board, const std::filesystem::path& path);
+
+// A free text naming a puzzle file (a command line, a drop) as a path: every double quote
+// removed, wherever it stands; nothing else changes.
+std::string PathFromText(std::string_view text);
 
 // Writes to a temporary file beside the target and renames it over the target, so a failed
 // or interrupted save never leaves a half-written file and an old file keeps its contents.
