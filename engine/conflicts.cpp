@@ -35,15 +35,29 @@ void markCell(Board& board, int cell, int16_t& count) {
     board.SetCell(cell, board.Cells[cell].Digit, board.Cells[cell].Fixed, BackColour::Yellow);
 }
 
-void markUnit(Board& board, const Unit& unit, int16_t& count) {
-    std::array<int, 10> seen{};
-    for (uint8_t cell : unit) {
-        ++seen[board.Cells[cell].Digit];
-    }
-    for (int d = 1; d <= 9; ++d) {
-        if (seen[d] < 2) {
-            continue;
+// The digits each unit holds more than once (units numbered as AllUnits), found in one
+// sweep over the cells; on most boards the search checks every entry is 0.
+std::array<uint16_t, 27> repeatedDigits(const Board& board) {
+    std::array<uint16_t, 27> once{};
+    std::array<uint16_t, 27> twice{};
+    for (int r = 0; r < 9; ++r) {
+        for (int k = 0; k < 9; ++k) {
+            const auto bit = static_cast<uint16_t>((1U << board.Cells[9 * r + k + 1].Digit) &
+                                                   CandidateTable::kAllDigits);
+            for (const int u : {r, 9 + k, 18 + r / 3 * 3 + k / 3}) {
+                twice[u] |= once[u] & bit;
+                once[u] |= bit;
+            }
         }
+    }
+    return twice;
+}
+
+// Marks every cell of the unit that holds one of the repeated digits, digits ascending.
+void markUnit(Board& board, const Unit& unit, uint16_t repeated, int16_t& count) {
+    while (repeated != 0) {
+        const int d = std::countr_zero(repeated);
+        repeated &= static_cast<uint16_t>(repeated - 1);
         for (uint8_t cell : unit) {
             if (board.Cells[cell].Digit == d) {
                 markCell(board, cell, count);
@@ -83,8 +97,12 @@ int16_t CountMissingDigits(const Board& board, std::string* report) {
 
 int16_t MarkDuplicates(Board& board) {
     int16_t count = 0;
-    for (const Unit& unit : AllUnits()) {
-        markUnit(board, unit, count);
+    const std::array<uint16_t, 27> repeated = repeatedDigits(board);
+    const auto& units = AllUnits();
+    for (int u = 0; u < 27; ++u) {
+        if (repeated[u] != 0) {
+            markUnit(board, units[u], repeated[u], count);
+        }
     }
     return count;
 }

@@ -9,76 +9,163 @@ namespace ninefold {
 
 namespace {
 
-// One unit of a hidden-single pass: every digit possible in exactly one of the unit's cells
-// is written there, digits ascending, so when two digits share their only cell the higher
-// one is left standing.
-bool fillUnit(Board& board, const Unit& unit) {
-    uint16_t once = 0;
-    uint16_t twice = 0;
-    for (uint8_t cell : unit) {
-        const uint16_t mask = board.Candidates.Mask(cell);
-        twice |= once & mask;
-        once |= mask;
-    }
-    uint16_t singles = once & static_cast<uint16_t>(~twice);
-    bool placed = false;
-    while (singles != 0) {
-        const int digit = std::countr_zero(singles);
-        singles &= static_cast<uint16_t>(singles - 1);
-        for (uint8_t cell : unit) {
-            if (board.Candidates(cell, digit) != 0) {
-                board.SetCell(cell, digit, false, BackColour::White);
-                break;
+// The cells one pass wrote, in order (a cell written twice is listed twice). A pass writes
+// at most one cell per digit and unit, or one per cell, so 81 entries always suffice.
+struct Writes {
+    std::array<uint8_t, kCellCount> cells{};
+    int count = 0;
+    void Add(int cell) { cells[count++] = static_cast<uint8_t>(cell); }
+};
+
+// The 20 cells that share a row, a column or a box with each cell.
+using PeerList = std::array<uint8_t, 20>;
+constexpr std::array<PeerList, kCellCount + 1> kPeers = [] {
+    std::array<PeerList, kCellCount + 1> peers{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        int n = 0;
+        for (int p = 1; p <= kCellCount; ++p) {
+            const RowCol a = CellRowCol(c);
+            const RowCol b = CellRowCol(p);
+            if (p != c && (a.row == b.row || a.column == b.column || BoxOf(c) == BoxOf(p))) {
+                peers[c][n++] = static_cast<uint8_t>(p);
             }
         }
-        placed = true;
     }
-    return placed;
+    return peers;
+}();
+
+// Past this many written cells a full recomputation is cheaper than updating peers.
+constexpr int kIncrementalLimit = 24;
+
+// Brings a table that was exact before the pass up to date with the cells the pass wrote.
+// Every written cell was empty when the table was computed, so the new table is the old one
+// less each written cell's final digit in its peers, and nothing in the written cells:
+// exactly what ComputeCandidates would give.
+void refreshCandidates(Board& board, const Writes& writes) {
+    if (writes.count > kIncrementalLimit) {
+        ComputeCandidates(board);
+        return;
+    }
+    for (int i = 0; i < writes.count; ++i) {
+        const int cell = writes.cells[i];
+        const auto keep = static_cast<uint16_t>(~(1U << board.Cells[cell].Digit));
+        board.Candidates.SetMask(cell, 0);
+        for (const uint8_t peer : kPeers[cell]) {
+            board.Candidates.SetMask(peer, board.Candidates.Mask(peer) & keep);
+        }
+    }
 }
 
-bool fillUnits(Board& board, int firstUnit) {
-    bool placed = false;
-    for (int u = firstUnit; u < firstUnit + 9; ++u) {
-        placed = fillUnit(board, AllUnits()[u]) || placed;
+// Cell index of member k (0–8) of unit u (0–8) of a kind: 0 rows, 1 columns, 2 boxes. Known
+// at compile time, so each unit's nine reads unroll into fixed offsets.
+template <int Kind>
+constexpr int memberOf(int u, int k) {
+    if constexpr (Kind == 0) {
+        return 9 * u + k + 1;
+    } else if constexpr (Kind == 1) {
+        return 9 * k + u + 1;
+    } else {
+        return 27 * (u / 3) + 3 * (u % 3) + 9 * (k / 3) + k % 3 + 1;
     }
-    return placed;
+}
+
+// One pass over the nine units of a kind, units in order. In each unit every digit possible
+// in exactly one of its cells is written there, digits ascending, so when two digits share
+// their only cell the higher one is left standing.
+template <int Kind>
+void fillHiddenSingles(Board& board, Writes& writes) {
+    for (int u = 0; u < 9; ++u) {
+        uint16_t once = 0;
+        uint16_t twice = 0;
+        for (int k = 0; k < 9; ++k) {
+            const uint16_t mask = board.Candidates.Mask(memberOf<Kind>(u, k));
+            twice |= once & mask;
+            once |= mask;
+        }
+        uint16_t singles = once & static_cast<uint16_t>(~twice);
+        while (singles != 0) {
+            const int digit = std::countr_zero(singles);
+            singles &= static_cast<uint16_t>(singles - 1);
+            for (int k = 0; k < 9; ++k) {
+                const int cell = memberOf<Kind>(u, k);
+                if (board.Candidates(cell, digit) != 0) {
+                    board.SetCell(cell, digit, false, BackColour::White);
+                    writes.Add(cell);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+void fillNakedSingles(Board& board, Writes& writes) {
+    for (int c = 1; c <= kCellCount; ++c) {
+        const uint16_t mask = board.Candidates.Mask(c);
+        // One candidate left: a non-zero mask with a single bit.
+        if (mask != 0 && (mask & (mask - 1)) == 0 && board.Cells[c].Digit == 0) {
+            board.SetCell(c, std::countr_zero(mask), false, BackColour::White);
+            writes.Add(c);
+        }
+    }
+}
+
+// The four passes of a cycle; 0–2 are the row, column and box units, 3 the naked singles.
+void runPass(Board& board, int pass, Writes& writes) {
+    switch (pass) {
+        case 0:
+            fillHiddenSingles<0>(board, writes);
+            break;
+        case 1:
+            fillHiddenSingles<1>(board, writes);
+            break;
+        case 2:
+            fillHiddenSingles<2>(board, writes);
+            break;
+        default:
+            fillNakedSingles(board, writes);
+            break;
+    }
 }
 
 }  // namespace
 
 bool FillHiddenSinglesByRow(Board& board) {
-    return fillUnits(board, 0);
+    Writes writes;
+    fillHiddenSingles<0>(board, writes);
+    return writes.count > 0;
 }
 bool FillHiddenSinglesByColumn(Board& board) {
-    return fillUnits(board, 9);
+    Writes writes;
+    fillHiddenSingles<1>(board, writes);
+    return writes.count > 0;
 }
 bool FillHiddenSinglesByBox(Board& board) {
-    return fillUnits(board, 18);
+    Writes writes;
+    fillHiddenSingles<2>(board, writes);
+    return writes.count > 0;
 }
-
 bool FillNakedSingles(Board& board) {
-    bool placed = false;
-    for (int c = 1; c <= kCellCount; ++c) {
-        const uint16_t mask = board.Candidates.Mask(c);
-        if (board.Cells[c].Digit == 0 && std::has_single_bit(mask)) {
-            board.SetCell(c, std::countr_zero(mask), false, BackColour::White);
-            placed = true;
-        }
-    }
-    return placed;
+    Writes writes;
+    fillNakedSingles(board, writes);
+    return writes.count > 0;
 }
 
 void FillForcedCells(Board& board) {
+    // Every pass reads the table a recomputation just before it would give. After a pass the
+    // table is brought up to date from the cells that pass wrote (nothing to do when it wrote
+    // none) instead of being rebuilt; the cells written and their order stay the same.
+    ComputeCandidates(board);
     bool placed = true;
     while (placed) {
-        ComputeCandidates(board);
-        placed = FillHiddenSinglesByRow(board);
-        ComputeCandidates(board);
-        placed = FillHiddenSinglesByColumn(board) || placed;
-        ComputeCandidates(board);
-        placed = FillHiddenSinglesByBox(board) || placed;
-        ComputeCandidates(board);
-        placed = FillNakedSingles(board) || placed;
+        placed = false;
+        for (int pass = 0; pass < 4; ++pass) {
+            Writes writes;
+            runPass(board, pass, writes);
+            if (writes.count > 0) {
+                refreshCandidates(board, writes);
+                placed = true;
+            }
+        }
     }
 }
 

@@ -45,6 +45,8 @@ PreSearchVerdict PreSearchCheck(Board& board);
 const char* PreSearchMessage(PreSearchVerdict verdict);
 
 SearchResult SearchSolution(Board& board, SearchHost& host);
+// Without a host: nothing is shown and the search runs to its end.
+SearchResult SearchSolution(Board& board);
 
 enum class SolveOutcome { Solved, NoSolution };
 
@@ -57,6 +59,7 @@ struct SolveResult {
 // Forced cells first, the search only while digits are missing, and on success every
 // background back to white.
 SolveResult SolveCommand(Board& board, SearchHost& host);
+SolveResult SolveCommand(Board& board);
 // "Puzzle solved." or "This puzzle hasn't any solution!"
 const char* SolveMessage(SolveOutcome outcome);
 

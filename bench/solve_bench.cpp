@@ -1,0 +1,95 @@
+// Solves every puzzle of the benchmark files through the engine's Solve command and prints,
+// per file, puzzles per second and the mean and largest number of tried digits per puzzle.
+// Usage: bench_solve [FILE_OR_FOLDER...]; without arguments, the shared benchmark folder.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/board_text.h"
+#include "engine/conflicts.h"
+#include "engine/solver.h"
+
+namespace {
+
+using namespace ninefold;
+namespace fs = std::filesystem;
+
+std::vector<CellGrid> readPuzzles(const fs::path& path) {
+    std::vector<CellGrid> puzzles;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (const auto grid = ParseBoardLine(line)) {
+            puzzles.push_back(*grid);
+        }
+    }
+    return puzzles;
+}
+
+void benchFile(const fs::path& path) {
+    const std::vector<CellGrid> puzzles = readPuzzles(path);
+    if (puzzles.empty()) {
+        return;
+    }
+    uint64_t totalTried = 0;
+    uint64_t maxTried = 0;
+    int solved = 0;
+    Board board;
+    const auto start = std::chrono::steady_clock::now();
+    for (const CellGrid& grid : puzzles) {
+        board.WriteCells(grid);
+        const SolveResult result = SolveCommand(board);
+        totalTried += result.search.triedDigits;
+        maxTried = std::max(maxTried, result.search.triedDigits);
+        solved += result.outcome == SolveOutcome::Solved ? 1 : 0;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf(
+        "%-16s %6zu puzzles %6d solved %10.0f puzzles/s %10.1f mean tried %8llu max tried\n",
+        path.filename().string().c_str(), puzzles.size(), solved,
+        static_cast<double>(puzzles.size()) / seconds,
+        static_cast<double>(totalTried) / static_cast<double>(puzzles.size()),
+        static_cast<unsigned long long>(maxTried));
+}
+
+std::vector<fs::path> filesOf(const fs::path& place) {
+    std::vector<fs::path> files;
+    if (fs::is_directory(place)) {
+        for (const auto& entry : fs::directory_iterator(place)) {
+            if (entry.path().extension() == ".txt" && entry.path().filename() != "README.md") {
+                files.push_back(entry.path());
+            }
+        }
+        std::sort(files.begin(), files.end());
+    } else {
+        files.push_back(place);
+    }
+    return files;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<fs::path> places;
+    for (int i = 1; i < argc; ++i) {
+        places.emplace_back(argv[i]);
+    }
+    if (places.empty()) {
+        places.emplace_back(NINEFOLD_BENCH_DIR);
+    }
+    for (const fs::path& place : places) {
+        for (const fs::path& file : filesOf(place)) {
+            benchFile(file);
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,120 @@
+// The generator: an attempt walks the cells row by row, lets forced cells fill themselves
+// and picks a random digit where a cell is still empty; attempts repeat until one yields a
+// complete, correct grid.
+#include "engine/generator.h"
+
+#include <chrono>
+
+#include "engine/conflicts.h"
+#include "engine/deduction.h"
+
+namespace ninefold {
+
+namespace {
+
+void appendUnlessContained(std::string& text, char ch) {
+    if (text.find(ch) == std::string::npos) {
+        text += ch;
+    }
+}
+
+void removeDigitsOf(std::string& text, const std::string& digits) {
+    for (const char ch : digits) {
+        const auto at = text.find(ch);
+        if (at != std::string::npos) {
+            text.erase(at, 1);
+        }
+    }
+}
+
+// The digit characters of a band's cells in this row, first appearance first; the cell's
+// own band looks at the cell's column alone.
+std::string bandText(const Board& board, int row, int column, int band) {
+    const int first = 3 * band + 1;
+    const bool own = column >= first && column < first + 3;
+    std::string text;
+    for (int c = own ? column : first; c <= (own ? column : first + 2); ++c) {
+        const int cell = CellIndex(row, c);
+        for (int d = 1; d <= 9; ++d) {
+            appendUnlessContained(text, static_cast<char>('0' + board.Candidates(cell, d)));
+        }
+    }
+    removeDigitsOf(text, "0");
+    return text;
+}
+
+// One pass over the grid; true when it ends complete and correct.
+bool attempt(Board& board, RandomSource& random) {
+    for (int i = 1; i <= kCellCount; ++i) {
+        board.SetCell(i, 0, true, BackColour::White);
+    }
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 9; ++column) {
+            const int cell = CellIndex(row, column);
+            if (board.Cells[cell].Digit != 0) {
+                continue;
+            }
+            FillForcedCells(board);
+            if (board.Cells[cell].Digit != 0) {
+                continue;
+            }
+            const std::string choices = BandCandidates(board, row, column)[(column - 1) / 3];
+            // Drawn even when there is nothing to choose from, so a seed's sequence of
+            // numbers does not depend on where an attempt runs dry.
+            const double r = random.Next();
+            if (!choices.empty()) {
+                const auto pick = static_cast<std::size_t>(r * static_cast<double>(choices.size()));
+                board.SetCell(cell, choices[pick] - '0', true, BackColour::White);
+            }
+        }
+    }
+    return CountMissingDigits(board) == 0;
+}
+
+}  // namespace
+
+uint64_t SeededRandom::ClockSeed() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+}
+
+double SeededRandom::Next() {
+    // The top 53 bits make every double of the form k / 2^53 equally likely, the same on
+    // every platform.
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+std::array<std::string, 3> BandCandidates(const Board& board, int row, int column) {
+    std::array<std::string, 3> t = {bandText(board, row, column, 0),
+                                    bandText(board, row, column, 1),
+                                    bandText(board, row, column, 2)};
+    // A band that can hold at most three digits needs them all; the bands to its left must
+    // leave them alone.
+    if (t[2].size() <= 3) {
+        removeDigitsOf(t[1], t[2]);
+    }
+    if (t[1].size() <= 3) {
+        removeDigitsOf(t[0], t[1]);
+    }
+    if (t[2].size() <= 3) {
+        removeDigitsOf(t[0], t[2]);
+    }
+    return t;
+}
+
+GenerateResult GeneratePuzzle(Board& board, RandomSource& random) {
+    GenerateResult result;
+    while (!attempt(board, random)) {
+        ++result.retries;
+    }
+    return result;
+}
+
+std::string GenerateMessage(int64_t retries) {
+    if (retries < 1) {
+        return "Ready.";
+    }
+    return std::to_string(retries) + (retries == 1 ? " Retry!" : " Retries!");
+}
+
+}  // namespace ninefold
