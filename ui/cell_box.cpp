@@ -1,0 +1,136 @@
+// Painting a cell box from the Board, and passing its events to the game window.
+#include "ui/cell_box.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/fonts.h"
+#include "ui/game_window.h"
+#include "ui/key_codes.h"
+
+namespace ninefold {
+
+QPoint DigitDrawingPosition(QSize inner, const QFontMetrics& metrics, int digit) {
+    const int w = metrics.horizontalAdvance(QString::number(digit));
+    const int h = metrics.height();
+    return {(inner.width() - w) / 2 - 3, (inner.height() - h) / 2};
+}
+
+int ButtonValue(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+int ButtonsValue(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
+           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
+CellBox::CellBox(frmGame& game, int index, QWidget* parent)
+    : QFrame(parent), game_(game), index_(index) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setFont(CellFont());
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(kCellBoxSize, kCellBoxSize);
+}
+
+QColor CellBox::backgroundColour() const {
+    return game_.board().Background(index_) == BackColour::Yellow ? kYellowBackground
+                                                                  : kWhiteBackground;
+}
+
+QColor CellBox::digitColour() const {
+    return game_.board().Cells[index_].Fixed ? kFixedDigitColour : kProgramDigitColour;
+}
+
+void CellBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    painter.fillRect(inner, backgroundColour());
+    const int digit = game_.board().Cells[index_].Digit;
+    if (digit == 0) {
+        return;
+    }
+    painter.setFont(font());
+    painter.setPen(digitColour());
+    const QFontMetrics metrics(font());
+    const QPoint at = inner.topLeft() + DigitDrawingPosition(inner.size(), metrics, digit);
+    painter.setClipRect(inner);
+    painter.drawText(QRect(at, QSize(inner.width() * 2, metrics.height())),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     QStringLiteral(" ") + QString::number(digit));
+}
+
+void CellBox::keyPressEvent(QKeyEvent* event) {
+    const KeyStroke stroke = TranslateKey(*event);
+    game_.Form_KeyDown(stroke.code, stroke.shift);
+    game_.Ninefold_KeyDown(index_, stroke.code, stroke.shift);
+    event->accept();
+}
+
+void CellBox::mousePressEvent(QMouseEvent* event) {
+    const int button = ButtonValue(event->button());
+    if (button == 0) {
+        event->ignore();
+        return;
+    }
+    const QPoint at = event->position().toPoint() - contentsRect().topLeft();
+    game_.Ninefold_MouseDown(index_, button, ShiftStateOf(event->modifiers()), at.x(), at.y());
+}
+
+void CellBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (ButtonValue(event->button()) == 0) {
+        event->ignore();
+        return;
+    }
+    game_.Ninefold_DblClick(index_);
+}
+
+void CellBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint() - contentsRect().topLeft();
+    game_.Ninefold_MouseMove(index_, ButtonsValue(event->buttons()),
+                             ShiftStateOf(event->modifiers()), at.x(), at.y());
+}
+
+void CellBox::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    game_.Ninefold_GotFocus(index_);
+}
+
+void CellBox::dragEnterEvent(QDragEnterEvent* event) {
+    game_.fileDragEnter(event);
+}
+
+void CellBox::dropEvent(QDropEvent* event) {
+    game_.fileDrop(event);
+}
+
+FocusFrame::FocusFrame(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(kCellBoxSize + 2, kCellBoxSize + 2);
+}
+
+void FocusFrame::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+}  // namespace ninefold

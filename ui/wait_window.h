@@ -1,0 +1,51 @@
+// The wait window frmWait: "Please wait..." (and, when the operation can be cancelled, "Press
+// Esc to cancel") in a small window without title bar, shown while a long operation keeps the
+// game window disabled. Its keys set or clear the game's cancel flag.
+#pragma once
+
+#include <QFrame>
+#include <functional>
+#include <string>
+
+class QLabel;
+
+namespace ninefold {
+
+inline constexpr const char* kWaitText = "Please wait...";
+inline constexpr const char* kWaitCancelText = "Please wait...\r\nPress Esc to cancel";
+// The margin between the label and each edge of the client area.
+inline constexpr int kWaitMargin = 25;
+
+class frmWait : public QFrame {
+    Q_OBJECT
+
+  public:
+    // escPressed is the game's cancel flag; onClosed runs when the window has closed.
+    frmWait(bool& escPressed, std::function<void()> onClosed);
+    ~frmWait() override;
+
+    // Sets the label's text (CR LF breaks lines) and fits the window around it.
+    void setWaitText(const std::string& text);
+    const std::string& waitText() const { return text_; }
+    QLabel* lblWait() const { return lblWait_; }
+    // The area inside the border.
+    QRect clientRect() const { return contentsRect(); }
+
+    // Closes the window; the only way it closes.
+    void closeWindow();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void autoFit();
+
+    bool& escPressed_;
+    std::function<void()> onClosed_;
+    QLabel* lblWait_;
+    std::string text_;
+    bool closing_ = false;
+};
+
+}  // namespace ninefold
