@@ -139,7 +139,9 @@ void frmGame::Form_Load() {
     hookMouseWheel();
 }
 
-void frmGame::seedRandom() {}
+void frmGame::seedRandom() {
+    random_ = std::make_unique<SeededRandom>(SeededRandom::ClockSeed());
+}
 
 void frmGame::mnuAbout_Click() {
     messages().plain("Created by:\r\n  The Ninefold developers");
