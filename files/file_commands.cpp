@@ -1,0 +1,142 @@
+// Load, Save as, the recent entries, the command line and drops, over the plain file code.
+#include "files/file_commands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include "files/puzzle_file.h"
+#include "files/qt_paths.h"
+
+namespace ninefold {
+
+namespace {
+
+QString& programFolderOverride() {
+    static QString folder;
+    return folder;
+}
+
+}  // namespace
+
+QString ProgramFolder() {
+    const QString& folder = programFolderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void SetProgramFolderForTesting(const QString& folder) {
+    programFolderOverride() = folder;
+}
+
+QString RecentListFileIn(const QString& folder) {
+    const bool endsInSeparator =
+        folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator());
+    const QString separator = endsInSeparator ? QString() : QString(QDir::separator());
+    return folder + separator + QString::fromLatin1(kRecentListName);
+}
+
+QString CommandLineText(const QStringList& arguments) {
+    return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+QString FirstDroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) {
+            return QDir::toNativeSeparators(url.toLocalFile());
+        }
+    }
+    return {};
+}
+
+FileCommands::FileCommands(QWidget* owner, Board& board, Messages messages)
+    : owner_(owner),
+      board_(board),
+      messages_(std::move(messages)),
+      dialog_(std::make_unique<PuzzleFileDialog>(owner)) {}
+
+void FileCommands::InitializeRecentFiles(std::vector<QAction*>* items, QAction* separator,
+                                         std::function<void(int)> onClick) {
+    recent_.SetClickHandler(std::move(onClick));
+    recent_.Initialize(owner_, items, RecentListFileIn(QDir::toNativeSeparators(ProgramFolder())),
+                       separator, 500, 9);
+}
+
+bool FileCommands::LoadPuzzle(const QString& path) {
+    return ninefold::LoadPuzzle(board_, ToFsPath(path)).empty();
+}
+
+// The list update may fail (a read-only program folder); the board is loaded by then and
+// stays loaded, and nothing is said, as with every failure of opening.
+void FileCommands::loadAndRemember(const QString& path) {
+    if (LoadPuzzle(path)) {
+        recent_.AddToList(path);
+    }
+}
+
+void FileCommands::OpenPuzzleFile(const QString& text) {
+    const QString path = QString(text).remove(QLatin1Char('"'));
+    if (recent_.FileExisits(path) == 0) {
+        return;
+    }
+    loadAndRemember(path);
+}
+
+void FileCommands::mnuLoad_Click() {
+    const std::optional<QString> path = dialog_->ShowOpen(ProgramFolder());
+    if (path) {
+        loadAndRemember(*path);
+    }
+}
+
+void FileCommands::mnuSave_Click() {
+    const std::optional<QString> path = dialog_->ShowSave(ProgramFolder());
+    if (!path) {
+        return;
+    }
+    const std::string error = WritePuzzleFile(ToFsPath(*path), board_.ReadCells());
+    // Saying nothing would let the player quit believing the puzzle was kept.
+    if (!error.empty() && messages_.exclamation) {
+        messages_.exclamation(path->toStdString() + " could not be saved!\r\n" + error);
+    }
+}
+
+void FileCommands::mnuRecentFile_Click(int index) {
+    const QString path = recent_.Tag(index);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (recent_.FileExisits(path) != 0) {
+        loadAndRemember(path);
+        return;
+    }
+    const std::string text = path.toStdString() + " not found!\r\nRemove it?";
+    if (messages_.question && messages_.question(text)) {
+        recent_.RemoveFromList(path);
+    }
+}
+
+void FileCommands::DragEnter(QDragEnterEvent* event) {
+    if (FirstDroppedFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void FileCommands::Drop(QDropEvent* event) {
+    const QString path = FirstDroppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    OpenPuzzleFile(path);
+}
+
+}  // namespace ninefold

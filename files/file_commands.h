@@ -1,0 +1,80 @@
+// The game window's file commands: loading and opening puzzle files, Load, Save as, the
+// recent-file entries, the command line and file drops. The window owns one and forwards
+// its handlers here; message boxes go back through the window's own seam.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/board.h"
+#include "files/file_dialog.h"
+#include "files/recent_menu.h"
+
+class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
+class QWidget;
+
+namespace ninefold {
+
+inline constexpr const char* kRecentListName = "Recent Files.txt";
+
+// The folder that holds the program: the recent-files list lives there and the dialogs open
+// there. Tests point it elsewhere so the build folder's real list stays untouched.
+QString ProgramFolder();
+void SetProgramFolderForTesting(const QString& folder);
+// folder + "Recent Files.txt", with one separator between them unless folder ends in one.
+QString RecentListFileIn(const QString& folder);
+
+// The command line's arguments (the program's own name left out) joined by single blanks.
+QString CommandLineText(const QStringList& arguments);
+
+// The first local file of a drop, or an empty text when the drop carries none.
+QString FirstDroppedFile(const QMimeData* data);
+
+class FileCommands {
+  public:
+    struct Messages {
+        std::function<void(const std::string&)> exclamation;
+        std::function<bool(const std::string&)> question;  // true for Yes
+    };
+
+    FileCommands(QWidget* owner, Board& board, Messages messages);
+
+    // Start-up: builds the recent entries from the list file beside the program.
+    void InitializeRecentFiles(std::vector<QAction*>* items, QAction* separator,
+                               std::function<void(int)> onClick);
+
+    // Reads the whole file, then writes every cell; false (and the board untouched) when the
+    // file is missing, unreadable, a folder or shorter than a puzzle.
+    bool LoadPuzzle(const QString& path);
+    // Quotes removed; a text naming no file or an empty one is ignored silently; a file that
+    // loads goes to the top of the recent list.
+    void OpenPuzzleFile(const QString& text);
+
+    void mnuLoad_Click();
+    void mnuSave_Click();
+    void mnuRecentFile_Click(int index);
+    void DragEnter(QDragEnterEvent* event);
+    void Drop(QDropEvent* event);
+
+    clsRecentMenu& RecentMenu() { return recent_; }
+    PuzzleFileDialog& Dialog() { return *dialog_; }
+    void SetDialog(std::unique_ptr<PuzzleFileDialog> dialog) { dialog_ = std::move(dialog); }
+
+  private:
+    void loadAndRemember(const QString& path);
+
+    QWidget* owner_;
+    Board& board_;
+    Messages messages_;
+    clsRecentMenu recent_;
+    std::unique_ptr<PuzzleFileDialog> dialog_;
+};
+
+}  // namespace ninefold

@@ -1,0 +1,41 @@
+// The one Open/Save dialog of the game window, CD, shared by File > Load and File > Save as.
+// The name chosen in one showing is the initial name of the next, of either kind.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QFileDialog;
+class QWidget;
+
+namespace ninefold {
+
+inline constexpr const char* kPuzzleFilter = "NFD Files (*.nfd)";
+
+class PuzzleFileDialog {
+  public:
+    explicit PuzzleFileDialog(QWidget* parent);
+    virtual ~PuzzleFileDialog();
+    PuzzleFileDialog(const PuzzleFileDialog&) = delete;
+    PuzzleFileDialog& operator=(const PuzzleFileDialog&) = delete;
+
+    // Modal; the chosen path, or nothing when the player cancels.
+    virtual std::optional<QString> ShowOpen(const QString& initialFolder);
+    virtual std::optional<QString> ShowSave(const QString& initialFolder);
+
+    // The settings of each command without showing, so they can be examined.
+    void PrepareOpen(const QString& initialFolder);
+    void PrepareSave(const QString& initialFolder);
+
+    QFileDialog& CD() { return *dialog_; }
+    const QString& LastFileName() const { return lastFileName_; }
+
+  private:
+    void prepare(const QString& initialFolder);
+    std::optional<QString> showPrepared();
+
+    QFileDialog* dialog_;
+    QString lastFileName_;
+};
+
+}  // namespace ninefold

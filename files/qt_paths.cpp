@@ -1,0 +1,28 @@
+// Conversions between QString and the plain file code's 8-bit text and paths.
+#include "files/qt_paths.h"
+
+#include <QByteArray>
+
+namespace ninefold {
+
+std::string ToLocal8Bit(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+QString FromLocal8Bit(std::string_view text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path ToFsPath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(ToLocal8Bit(path));
+#endif
+}
+
+bool SamePathAnyCase(std::string_view a, std::string_view b) {
+    return FromLocal8Bit(a).toLower() == FromLocal8Bit(b).toLower();
+}
+
+}  // namespace ninefold
