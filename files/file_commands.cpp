@@ -58,7 +58,8 @@ FileCommands::FileCommands(QWidget* owner, Board& board, Messages messages)
     : owner_(owner),
       board_(board),
       messages_(std::move(messages)),
-      dialog_(std::make_unique<PuzzleFileDialog>(owner)) {}
+      dialog_(std::make_unique<PuzzleFileDialog>(owner)),
+      commandLine_(CommandLineText(QCoreApplication::arguments())) {}
 
 void FileCommands::InitializeRecentFiles(std::vector<QAction*>* items, QAction* separator,
                                          std::function<void(int)> onClick) {

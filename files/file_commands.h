@@ -50,6 +50,11 @@ class FileCommands {
     void InitializeRecentFiles(std::vector<QAction*>* items, QAction* separator,
                                std::function<void(int)> onClick);
 
+    // Start-up: the program's arguments as one path, opened as OpenPuzzleFile opens a text.
+    void OpenCommandLine() { OpenPuzzleFile(commandLine_); }
+    // The arguments are taken when this object is made; tests give their own.
+    void SetCommandLine(const QString& text) { commandLine_ = text; }
+
     // Reads the whole file, then writes every cell; false (and the board untouched) when the
     // file is missing, unreadable, a folder or shorter than a puzzle.
     bool LoadPuzzle(const QString& path);
@@ -75,6 +80,7 @@ class FileCommands {
     Messages messages_;
     clsRecentMenu recent_;
     std::unique_ptr<PuzzleFileDialog> dialog_;
+    QString commandLine_;
 };
 
 }  // namespace ninefold
