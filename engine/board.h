@@ -42,6 +42,8 @@ class CandidateTable {
         return ((masks_[cell] >> digit) & 1U) != 0 ? static_cast<uint8_t>(digit) : 0;
     }
     uint16_t Mask(int cell) const { return masks_[cell]; }
+    // Every mask in cell order, element 0 unused: for scans that read four cells at a time.
+    const uint16_t* Masks() const { return masks_.data(); }
     void SetMask(int cell, uint16_t mask) { masks_[cell] = mask; }
     void Reset() { masks_.fill(kAllDigits); }
 

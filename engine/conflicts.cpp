@@ -1,6 +1,8 @@
 // CountMissingDigits with its report text, and MarkDuplicates with its counting rule.
 #include "engine/conflicts.h"
 
+#include "engine/unit_tally.h"
+
 #include <bit>
 
 namespace ninefold {
@@ -35,22 +37,23 @@ void markCell(Board& board, int cell, int16_t& count) {
     board.SetCell(cell, board.Cells[cell].Digit, board.Cells[cell].Fixed, BackColour::Yellow);
 }
 
-// The digits each unit holds more than once (units numbered as AllUnits), found in one
-// sweep over the cells; on most boards the search checks every entry is 0.
+// The digits each unit holds more than once (units numbered as AllUnits); on most boards
+// the search checks every entry is 0.
 std::array<uint16_t, 27> repeatedDigits(const Board& board) {
-    std::array<uint16_t, 27> once{};
-    std::array<uint16_t, 27> twice{};
-    for (int r = 0; r < 9; ++r) {
-        for (int k = 0; k < 9; ++k) {
-            const auto bit = static_cast<uint16_t>((1U << board.Cells[9 * r + k + 1].Digit) &
-                                                   CandidateTable::kAllDigits);
-            for (const int u : {r, 9 + k, 18 + r / 3 * 3 + k / 3}) {
-                twice[u] |= once[u] & bit;
-                once[u] |= bit;
-            }
+    std::array<uint16_t, kCellCount + 1> digits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        digits[c] =
+            static_cast<uint16_t>((1U << board.Cells[c].Digit) & CandidateTable::kAllDigits);
+    }
+    std::array<uint16_t, 27> repeated{};
+    const UnitTallies tallies[] = {RowTallies(digits.data()), ColumnTallies(digits.data()),
+                                   BoxTallies(digits.data())};
+    for (int kind = 0; kind < 3; ++kind) {
+        for (int u = 0; u < 9; ++u) {
+            repeated[9 * kind + u] = tallies[kind][u].twice;
         }
     }
-    return twice;
+    return repeated;
 }
 
 // Marks every cell of the unit that holds one of the repeated digits, digits ascending.

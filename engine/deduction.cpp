@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "engine/candidates.h"
+#include "engine/unit_tally.h"
 
 namespace ninefold {
 
@@ -12,7 +13,7 @@ namespace {
 // The cells one pass wrote, in order (a cell written twice is listed twice). A pass writes
 // at most one cell per digit and unit, or one per cell, so 81 entries always suffice.
 struct Writes {
-    std::array<uint8_t, kCellCount> cells{};
+    std::array<uint8_t, kCellCount> cells;  // the first count entries are set
     int count = 0;
     void Add(int cell) { cells[count++] = static_cast<uint8_t>(cell); }
 };
@@ -71,18 +72,23 @@ constexpr int memberOf(int u, int k) {
 
 // One pass over the nine units of a kind, units in order. In each unit every digit possible
 // in exactly one of its cells is written there, digits ascending, so when two digits share
-// their only cell the higher one is left standing.
+// their only cell the higher one is left standing. The table does not change during the
+// pass, so the units' singles can all be read before the first write.
 template <int Kind>
 void fillHiddenSingles(Board& board, Writes& writes) {
+    const uint16_t* masks = board.Candidates.Masks();
+    const UnitTallies tallies = Kind == 0   ? RowTallies(masks)
+                                : Kind == 1 ? ColumnTallies(masks)
+                                            : BoxTallies(masks);
+    uint16_t any = 0;
+    for (const DigitTally& tally : tallies) {
+        any |= tally.Singles();
+    }
+    if (any == 0) {
+        return;
+    }
     for (int u = 0; u < 9; ++u) {
-        uint16_t once = 0;
-        uint16_t twice = 0;
-        for (int k = 0; k < 9; ++k) {
-            const uint16_t mask = board.Candidates.Mask(memberOf<Kind>(u, k));
-            twice |= once & mask;
-            once |= mask;
-        }
-        uint16_t singles = once & static_cast<uint16_t>(~twice);
+        uint16_t singles = tallies[u].Singles();
         while (singles != 0) {
             const int digit = std::countr_zero(singles);
             singles &= static_cast<uint16_t>(singles - 1);
@@ -127,43 +133,51 @@ void runPass(Board& board, int pass, Writes& writes) {
     }
 }
 
+bool runAlone(Board& board, int pass) {
+    Writes writes;
+    runPass(board, pass, writes);
+    return writes.count > 0;
+}
+
 }  // namespace
 
 bool FillHiddenSinglesByRow(Board& board) {
-    Writes writes;
-    fillHiddenSingles<0>(board, writes);
-    return writes.count > 0;
+    return runAlone(board, 0);
 }
 bool FillHiddenSinglesByColumn(Board& board) {
-    Writes writes;
-    fillHiddenSingles<1>(board, writes);
-    return writes.count > 0;
+    return runAlone(board, 1);
 }
 bool FillHiddenSinglesByBox(Board& board) {
-    Writes writes;
-    fillHiddenSingles<2>(board, writes);
-    return writes.count > 0;
+    return runAlone(board, 2);
 }
 bool FillNakedSingles(Board& board) {
-    Writes writes;
-    fillNakedSingles(board, writes);
-    return writes.count > 0;
+    return runAlone(board, 3);
 }
 
 void FillForcedCells(Board& board) {
     // Every pass reads the table a recomputation just before it would give. After a pass the
-    // table is brought up to date from the cells that pass wrote (nothing to do when it wrote
-    // none) instead of being rebuilt; the cells written and their order stay the same.
+    // table is brought up to date from the cells that pass wrote instead of being rebuilt.
+    // A pass that found nothing on a table would find nothing on it again, so it is skipped
+    // until some later pass has written a cell. The cells written and their order stay the
+    // same as with a recomputation before every pass.
     ComputeCandidates(board);
+    int tableVersion = 0;
+    std::array<int, 4> idleOn = {-1, -1, -1, -1};
     bool placed = true;
     while (placed) {
         placed = false;
         for (int pass = 0; pass < 4; ++pass) {
+            if (idleOn[pass] == tableVersion) {
+                continue;
+            }
             Writes writes;
             runPass(board, pass, writes);
             if (writes.count > 0) {
                 refreshCandidates(board, writes);
+                ++tableVersion;
                 placed = true;
+            } else {
+                idleOn[pass] = tableVersion;
             }
         }
     }

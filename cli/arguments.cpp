@@ -1,0 +1,136 @@
+// Reading the command line: the command first, then its files and options in any order.
+#include "cli/arguments.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace ninefold::cli {
+
+namespace {
+
+struct NamedCommand {
+    const char* name;
+    Command command;
+};
+
+constexpr NamedCommand kCommands[] = {
+    {"solve", Command::Solve},       {"deduce", Command::Deduce},   {"check", Command::Check},
+    {"generate", Command::Generate}, {"convert", Command::Convert},
+};
+
+std::optional<uint64_t> parseNumber(std::string_view text) {
+    uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "--name value" or "--name=value"; advances i past what it used.
+std::optional<std::string> optionValue(const std::vector<std::string>& words, std::size_t& i,
+                                       std::string_view name) {
+    const std::string_view word = words[i];
+    if (word.size() > name.size() && word.substr(0, name.size()) == name &&
+        word[name.size()] == '=') {
+        return std::string(word.substr(name.size() + 1));
+    }
+    if (word == name && i + 1 < words.size()) {
+        return words[++i];
+    }
+    return std::nullopt;
+}
+
+std::string parseGenerateOption(const std::vector<std::string>& words, std::size_t& i,
+                                Arguments& args) {
+    const std::string word = words[i];
+    for (const std::string_view name : {std::string_view("--count"), std::string_view("--seed")}) {
+        if (word != name && !word.starts_with(std::string(name) + "=")) {
+            continue;
+        }
+        const std::optional<std::string> value = optionValue(words, i, name);
+        if (!value) {
+            return std::string(name) + " needs a number";
+        }
+        const std::optional<uint64_t> number = parseNumber(*value);
+        if (!number) {
+            return std::string(name) + " needs a whole number of 0 or more, not '" + *value + "'";
+        }
+        (name == "--count" ? args.count : args.seed.emplace()) = *number;
+        return {};
+    }
+    return "unknown option '" + word + "'";
+}
+
+std::string parseRest(const std::vector<std::string>& words, Arguments& args) {
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (!optionsEnded && (word == "--help" || word == "-h")) {
+            args.help = true;
+        } else if (!optionsEnded && word == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && word.size() > 1 && word[0] == '-') {
+            if (args.command != Command::Generate) {
+                return "unknown option '" + word + "'";
+            }
+            if (std::string error = parseGenerateOption(words, i, args); !error.empty()) {
+                return error;
+            }
+        } else {
+            args.files.push_back(word);
+        }
+    }
+    return {};
+}
+
+std::string checkFileCount(const Arguments& args) {
+    if (args.command == Command::Generate && !args.files.empty()) {
+        return "generate takes no files";
+    }
+    if (args.command == Command::Convert && args.files.size() != 2) {
+        return "convert needs exactly two files, IN and OUT";
+    }
+    return {};
+}
+
+}  // namespace
+
+const char* CommandName(Command command) {
+    for (const NamedCommand& named : kCommands) {
+        if (named.command == command) {
+            return named.name;
+        }
+    }
+    return "";
+}
+
+ParseResult ParseArguments(const std::vector<std::string>& words) {
+    ParseResult result;
+    Arguments& args = result.arguments;
+    if (words.empty()) {
+        result.error = "no command given";
+        return result;
+    }
+    if (words[0] == "--help" || words[0] == "-h") {
+        args.help = true;
+        return result;
+    }
+    for (const NamedCommand& named : kCommands) {
+        if (words[0] == named.name) {
+            args.command = named.command;
+        }
+    }
+    if (!args.command) {
+        result.error = "unknown command '" + words[0] + "'";
+        return result;
+    }
+    result.error = parseRest(words, args);
+    if (result.error.empty() && !args.help) {
+        result.error = checkFileCount(args);
+    }
+    return result;
+}
+
+}  // namespace ninefold::cli

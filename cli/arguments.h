@@ -1,0 +1,31 @@
+// The command line of ninefold-cli: which command, its files and its options.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ninefold::cli {
+
+enum class Command { Solve, Deduce, Check, Generate, Convert };
+
+struct Arguments {
+    std::optional<Command> command;  // none for a bare "--help"
+    bool help = false;
+    std::vector<std::string> files;  // input names ("-" for standard input), or IN OUT
+    uint64_t count = 1;
+    std::optional<uint64_t> seed;
+};
+
+struct ParseResult {
+    Arguments arguments;
+    std::string error;  // empty when the command line made sense
+};
+
+ParseResult ParseArguments(const std::vector<std::string>& words);
+
+// The command's name as typed, for messages.
+const char* CommandName(Command command);
+
+}  // namespace ninefold::cli
