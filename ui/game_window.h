@@ -14,6 +14,7 @@
 #include "engine/board.h"
 #include "engine/generator.h"
 #include "engine/solver.h"
+#include "files/file_commands.h"
 #include "ui/message_seam.h"
 
 class QAction;
@@ -131,6 +132,8 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
     // Drops of files on the window, the cell boxes and the panel all arrive here.
     void fileDragEnter(QDragEnterEvent* event);
     void fileDrop(QDropEvent* event);
+    // The file commands behind Load, Save as, the recent entries, the command line and drops.
+    FileCommands& files();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -176,6 +179,7 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
 
     QtMessageSeam qtMessages_{this};
     MessageSeam* messages_ = &qtMessages_;
+    std::unique_ptr<FileCommands> files_;
 
     bool operationRunning_ = false;
     bool closeRequested_ = false;
