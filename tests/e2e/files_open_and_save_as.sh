@@ -62,7 +62,7 @@ export DISPLAY=$display
 wait_for 100 xdpyinfo || fail "Xvfb did not start"
 
 # Quoted on purpose: the game removes the quotes and joins its arguments with blanks.
-env -u QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM=xcb "$work/bin/ninefold" "\"$puzzle\"" \
+env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION QT_QPA_PLATFORM=xcb "$work/bin/ninefold" "\"$puzzle\"" \
     >"$work/game.log" 2>&1 &
 game_pid=$!
 wait_for 200 xdotool search --onlyvisible --name '^Ninefold$' || fail "no game window"
