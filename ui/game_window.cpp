@@ -128,6 +128,8 @@ void frmGame::Form_Load() {
     sizeClientArea();
     centreOnScreen();
     show();
+    // Some platforms add the window's frame only once it is shown; centre the whole frame.
+    centreOnScreen();
     initialiseRecentFiles();
     seedRandom();
     LayoutCells();

@@ -1,0 +1,189 @@
+// The Game and Help menus' commands as the player sees them: their message boxes (kind and
+// exact text), the marks and digits they leave, the wait window around the search and the
+// generator, cancelling with Esc, and closing the window while the search runs.
+#include <QTest>
+#include <QTimer>
+
+#include "engine/conflicts.h"
+#include "tests/ui/game_fixture.h"
+#include "ui/wait_window.h"
+
+namespace ninefold::testing {
+namespace {
+
+constexpr const char* kEmpty =
+    ".................................................................................";
+constexpr const char* kSmallestGrid =
+    "123456789456789123789123456214365897365897214897214365531642978642978531978531642";
+constexpr const char* kNoSolution = "This puzzle hasn't any solution!";
+
+using GameCommandsTest = GameTest;
+
+// Runs f at the search's first event pump.
+void atFirstPump(std::function<void()> f) {
+    QTimer::singleShot(0, std::move(f));
+}
+
+TEST_F(GameCommandsTest, NewAsksAndEmptiesOnlyOnYes) {
+    load("12.......3.......................................................................");
+    game->board().SetCell(2, 2, true, BackColour::Yellow);
+    messages.answers = {false};
+    game->mnuNewGame_Click();
+    EXPECT_EQ(
+        messages.shown,
+        (std::vector<Shown>{{Box::Question, "Manual entries will be lost.\r\nAre you sure?"}}));
+    EXPECT_EQ(digits().substr(0, 11), "12.......3.");
+    EXPECT_EQ(game->board().Background(2), BackColour::Yellow);
+    messages.answers = {true};
+    game->mnuNewGame_Click();
+    EXPECT_EQ(digits(), kEmpty);
+    EXPECT_EQ(game->board().Background(2), BackColour::White);
+    EXPECT_FALSE(cell(1).Fixed);
+}
+
+TEST_F(GameCommandsTest, ClearRemovesOnlyTheProgramsDigits) {
+    game->board().SetCell(1, 5, true, BackColour::Yellow);
+    game->board().SetCell(2, 6, false, BackColour::White);
+    game->mnuClear_Click();
+    EXPECT_EQ(cell(1), (CellState{5, true}));
+    EXPECT_EQ(game->board().Background(1), BackColour::Yellow);
+    EXPECT_EQ(cell(2).Digit, 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(GameCommandsTest, CheckReportsInOneInformationBoxAndLeavesTheMarks) {
+    load("11...............................................................................");
+    game->mnuCheck_Click();
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(messages.shown[0].box, Box::Information);
+    const std::string& text = messages.shown[0].text;
+    EXPECT_EQ(text.rfind("1- 2 errors found in entries!\r\n2- No logical error found.\r\n"
+                         "3- Correct this errors:\r\n",
+                         0),
+              0U)
+        << text;
+    EXPECT_EQ(game->board().Background(1), BackColour::Yellow);
+    EXPECT_EQ(game->board().Background(2), BackColour::Yellow);
+    EXPECT_EQ(game->board().Background(3), BackColour::White);
+    game->mnuCheck_Click();
+    ASSERT_EQ(messages.shown.size(), 2U);
+    EXPECT_EQ(messages.shown[1], messages.shown[0]);
+
+    load(kSmallestGrid);
+    game->mnuCheck_Click();
+    EXPECT_EQ(messages.shown.back(),
+              (Shown{Box::Information,
+                     "1- Entries matched.\r\n2- No logical error found.\r\n3- Puzzle solved."}));
+}
+
+TEST_F(GameCommandsTest, SolveFillsAnEmptyBoardWithTheSmallestGridInTheProgramsColour) {
+    game->mnuSolve_Click();
+    EXPECT_EQ(digits(), kSmallestGrid);
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
+    for (int i = 1; i <= kCellCount; ++i) {
+        EXPECT_FALSE(cell(i).Fixed);
+        EXPECT_EQ(game->board().Background(i), BackColour::White);
+    }
+    EXPECT_EQ(game->WaitWindow(), nullptr);
+    EXPECT_TRUE(game->isEnabled());
+    EXPECT_FALSE(game->OperationRunning());
+}
+
+TEST_F(GameCommandsTest, SolveOnACompleteBoardOnlyReportsSolved) {
+    load(kSmallestGrid);
+    game->mnuSolve_Click();
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
+    EXPECT_EQ(digits(), kSmallestGrid);
+}
+
+TEST_F(GameCommandsTest, SolveWithClashingDigitsRefusesThenReportsNoSolution) {
+    load("11...............................................................................");
+    game->mnuSolve_Click();
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Exclamation, "Please check entries."},
+                                                  {Box::Exclamation, kNoSolution}}));
+    EXPECT_EQ(game->board().Background(1), BackColour::Yellow);
+    EXPECT_EQ(game->board().Background(2), BackColour::Yellow);
+    EXPECT_TRUE(game->isEnabled());
+}
+
+TEST_F(GameCommandsTest, EscInTheWaitWindowStopsTheSearchAtItsNextPump) {
+    bool sawWaitWindow = false;
+    atFirstPump([&] {
+        frmWait* wait = game->WaitWindow();
+        sawWaitWindow = wait != nullptr && wait->isVisible() && !game->isEnabled();
+        if (wait != nullptr) {
+            QTest::keyClick(wait, Qt::Key_Escape);
+        }
+    });
+    game->mnuSolve_Click();
+    EXPECT_TRUE(sawWaitWindow);
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Exclamation, kNoSolution}}));
+    EXPECT_NE(digits(), kSmallestGrid);
+    EXPECT_NE(cell(1).Digit, 0) << "the first guess stays on the board";
+    EXPECT_TRUE(game->isEnabled());
+    EXPECT_EQ(game->WaitWindow(), nullptr);
+}
+
+TEST_F(GameCommandsTest, NoSecondCommandStartsWhileTheSearchRuns) {
+    atFirstPump([&] {
+        messages.answers = {true};
+        game->mnuNewGame_Click();
+        game->mnuGenerate_Click();
+        game->mnuSolve_Click();
+        game->mnuCheck_Click();
+        game->mnuClear_Click();
+        game->Ninefold_KeyDown(81, 48 + 7, 0);
+        EXPECT_TRUE(messages.shown.empty());
+    });
+    game->mnuSolve_Click();
+    EXPECT_EQ(digits(), kSmallestGrid);
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
+}
+
+TEST_F(GameCommandsTest, ClosingTheWindowDuringTheSearchStopsItAndClosesAfterwards) {
+    bool stillOpenDuringSearch = false;
+    atFirstPump([&] {
+        game->close();
+        stillOpenDuringSearch = game->isVisible() && game->WaitWindow() != nullptr;
+    });
+    game->mnuSolve_Click();
+    EXPECT_TRUE(stillOpenDuringSearch);
+    EXPECT_FALSE(game->isVisible());
+    EXPECT_EQ(game->WaitWindow(), nullptr);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(game->OperationRunning());
+}
+
+TEST_F(GameCommandsTest, GenerateLeavesACompleteGridWhoseGivensAreFixed) {
+    game->mnuGenerate_Click();
+    ASSERT_EQ(messages.shown.size(), 1U);
+    const Shown& shown = messages.shown[0];
+    if (shown.text == "Ready.") {
+        EXPECT_EQ(shown.box, Box::Information);
+    } else {
+        EXPECT_EQ(shown.box, Box::Exclamation);
+        EXPECT_NE(shown.text.find(" Retr"), std::string::npos) << shown.text;
+    }
+    EXPECT_EQ(CountMissingDigits(game->board()), 0);
+    int givens = 0;
+    for (int i = 1; i <= kCellCount; ++i) {
+        givens += cell(i).Fixed ? 1 : 0;
+    }
+    EXPECT_GT(givens, 0);
+    EXPECT_LT(givens, kCellCount);
+    EXPECT_EQ(game->WaitWindow(), nullptr);
+    EXPECT_TRUE(game->isEnabled());
+}
+
+TEST_F(GameCommandsTest, AboutNamesTheAuthorsAndExitClosesWithoutAsking) {
+    game->mnuAbout_Click();
+    EXPECT_EQ(messages.shown,
+              (std::vector<Shown>{{Box::Plain, "Created by:\r\n  The Ninefold developers"}}));
+    game->board().SetCell(1, 5, true, BackColour::White);
+    game->mnuExit_Click();
+    EXPECT_FALSE(game->isVisible());
+    EXPECT_EQ(messages.shown.size(), 1U);
+}
+
+}  // namespace
+}  // namespace ninefold::testing

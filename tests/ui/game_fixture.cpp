@@ -1,0 +1,74 @@
+// The shared game-window fixture and the tests' main, which runs Qt on the offscreen platform
+// unless told otherwise.
+#include "tests/ui/game_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "engine/board_text.h"
+
+namespace ninefold::testing {
+
+void PrintTo(const Shown& shown, std::ostream* out) {
+    static const char* const kNames[] = {"information", "exclamation", "question", "plain"};
+    *out << kNames[static_cast<int>(shown.box)] << "(\"" << shown.text << "\")";
+}
+
+void ScriptedMessages::record(Box box, const std::string& text) {
+    shown.push_back({box, text});
+    if (onShow) {
+        onShow();
+    }
+}
+
+bool ScriptedMessages::question(const std::string& text) {
+    record(Box::Question, text);
+    if (answers.empty()) {
+        return true;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void GameTest::SetUp() {
+    game = std::make_unique<frmGame>();
+    game->setMessageSeam(&messages);
+    game->Form_Load();
+    game->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(game.get()));
+}
+
+void GameTest::TearDown() {
+    game.reset();
+    settle();
+}
+
+void GameTest::load(const char* line) {
+    const std::optional<CellGrid> grid = ParseBoardLine(line);
+    ASSERT_TRUE(grid.has_value());
+    game->board().WriteCells(*grid);
+}
+
+std::string GameTest::digits() const {
+    return BoardToLine(game->board());
+}
+
+void GameTest::settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace ninefold::testing
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests)) {
+        return RUN_ALL_TESTS();
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,137 @@
+// The candidate panel: what a double-click shows in each box and where, that it keeps showing
+// it until the next double-click, and dragging with the left button only.
+#include <QTest>
+
+#include "engine/candidates.h"
+#include "tests/ui/game_fixture.h"
+#include "ui/candidate_panel.h"
+
+namespace ninefold::testing {
+namespace {
+
+using Entries = std::array<uint8_t, 9>;
+constexpr Entries kAll = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+constexpr Entries kNone = {};
+
+// The window enlarged so the whole panel is in view, as the player has to.
+class PanelTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        game->resize(900, 600);
+        settle();
+    }
+};
+
+// The pixels of a box that show ink rather than the background.
+int possiblePixels(const SolveBox* box, QRect within) {
+    const QImage image = const_cast<SolveBox*>(box)->grab().toImage();
+    int count = 0;
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        for (int x = within.left(); x <= within.right(); ++x) {
+            count += image.pixelColor(x, y) != box->excludedColour() ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+void doubleClickPanelAt(QWidget* panel, QPoint at) {
+    QTest::mouseDClick(panel, Qt::LeftButton, {}, at);
+}
+
+TEST_F(PanelTest, BoxesStayBlankUntilTheFirstDoubleClickThenShowEveryDigitOnAnEmptyBoard) {
+    EXPECT_FALSE(game->Solve(1)->drawn());
+    EXPECT_EQ(possiblePixels(game->Solve(1), game->Solve(1)->rect()), 0);
+    doubleClickPanelAt(game->picSolveHolder(), QPoint(3, 3));
+    for (int i = 1; i <= kCellCount; ++i) {
+        ASSERT_TRUE(game->Solve(i)->drawn());
+        EXPECT_EQ(game->Solve(i)->entries(), kAll) << "box " << i;
+    }
+}
+
+TEST_F(PanelTest, DigitsKeepTheirSlotsInAThreeByThreePatternThatFitsTheBox) {
+    load("1234.6789........................................................................");
+    doubleClickPanelAt(game->picSolveHolder(), QPoint(3, 3));
+    const SolveBox* box = game->Solve(5);
+    EXPECT_EQ(box->entries(), (Entries{0, 0, 0, 0, 5, 0, 0, 0, 0}));
+    const int lineHeight = QFontMetrics(box->font()).height();
+    for (int d = 1; d <= 9; ++d) {
+        const QPoint slot = box->slotPosition(d);
+        EXPECT_EQ(slot.y(), ((d - 1) / 3) * lineHeight) << d;
+        EXPECT_EQ(slot, game->Solve(9)->slotPosition(d)) << "same place in every box";
+        if ((d - 1) % 3 > 0) {
+            EXPECT_GT(slot.x(), box->slotPosition(d - 1).x());
+        }
+    }
+    const int slotWidth = box->slotPosition(6).x() - box->slotPosition(5).x();
+    EXPECT_LE(box->slotPosition(9).x() + slotWidth - 1, kSolveBoxWidth);
+    EXPECT_LE(3 * lineHeight, kSolveBoxHeight);
+    // Only the middle slot carries ink; a filled cell's box shows none.
+    const QRect middle(box->slotPosition(5), QSize(slotWidth, lineHeight));
+    EXPECT_GT(possiblePixels(box, middle), 0);
+    EXPECT_EQ(possiblePixels(box, box->rect()), possiblePixels(box, middle));
+    EXPECT_EQ(game->Solve(1)->entries(), kNone);
+    EXPECT_EQ(possiblePixels(game->Solve(1), game->Solve(1)->rect()), 0);
+}
+
+TEST_F(PanelTest, PanelKeepsTheLastDoubleClicksStateAndDoubleClickOverABoxRefreshesIt) {
+    doubleClickPanelAt(game->picSolveHolder(), QPoint(3, 3));
+    game->board().SetCell(1, 4, true, BackColour::White);
+    EXPECT_EQ(game->Solve(1)->entries(), kAll);
+    EXPECT_EQ(game->Solve(2)->entries(), kAll);
+    const QPoint overBox6 = game->Solve(6)->geometry().center();
+    doubleClickPanelAt(game->picSolveHolder(), overBox6);
+    EXPECT_EQ(game->Solve(1)->entries(), kNone);
+    EXPECT_EQ(game->Solve(2)->entries(), (Entries{1, 2, 3, 0, 5, 6, 7, 8, 9}));
+}
+
+TEST_F(PanelTest, LeftButtonDragsThePanelWithTheGrabbedPointUnderThePointer) {
+    CandidatePanel* panel = game->picSolveHolder();
+    panel->move(380, 20);
+    QWidget* client = game->centralWidget();
+    const QPoint grab(380 + 50, 20 + 7);
+    QTest::mousePress(client, Qt::LeftButton, {}, grab);
+    EXPECT_TRUE(game->PanelDragging);
+    QTest::mouseMove(client, grab + QPoint(-40, 25));
+    EXPECT_EQ(panel->pos(), QPoint(340, 45));
+    QTest::mouseMove(client, grab + QPoint(-300, 10));
+    EXPECT_EQ(panel->pos(), QPoint(80, 30));
+    QTest::mouseRelease(client, Qt::LeftButton, {}, grab + QPoint(-300, 10));
+    EXPECT_FALSE(game->PanelDragging);
+    QTest::mouseMove(client, grab);
+    EXPECT_EQ(panel->pos(), QPoint(80, 30));
+}
+
+TEST_F(PanelTest, OnlyTheLeftButtonAloneMovesThePanel) {
+    CandidatePanel* panel = game->picSolveHolder();
+    panel->move(100, 100);
+    game->picSolveHolder_MouseDown(2, 0, 10, 10);
+    EXPECT_TRUE(game->PanelDragging);
+    game->picSolveHolder_MouseMove(2, 0, 40, 40);
+    game->picSolveHolder_MouseMove(1 | 2, 0, 40, 40);
+    EXPECT_EQ(panel->pos(), QPoint(100, 100));
+    game->picSolveHolder_MouseMove(1, 0, 40, 40);
+    EXPECT_EQ(panel->pos(), QPoint(130, 130));
+}
+
+TEST_F(PanelTest, PressRoundsTheGrabHalvesToEvenAndOutsideTheInnerAreaDoesNotArm) {
+    struct Row {
+        double x, y;
+        bool dragging;
+        int grabX, grabY;
+    };
+    const Row rows[] = {
+        {10.5, 20.5, true, 10, 20},     {11.5, 0.5, true, 12, 0}, {0, 0, true, 0, 0},
+        {-1, 5, false, -1, 5},          {440, 5, false, 440, 5},  {5, 459, false, 5, 459},
+        {439.4, 458.6, true, 439, 459},
+    };
+    for (const Row& row : rows) {
+        game->picSolveHolder_MouseDown(1, 0, row.x, row.y);
+        EXPECT_EQ(game->PanelDragging, row.dragging) << row.x << "," << row.y;
+        EXPECT_EQ(game->PanelGrabX, row.grabX);
+        EXPECT_EQ(game->PanelGrabY, row.grabY);
+    }
+}
+
+}  // namespace
+}  // namespace ninefold::testing
