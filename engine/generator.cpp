@@ -3,6 +3,7 @@
 // complete, correct grid.
 #include "engine/generator.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "engine/conflicts.h"
@@ -59,13 +60,13 @@ bool attempt(Board& board, RandomSource& random) {
                 continue;
             }
             const std::string choices = BandCandidates(board, row, column)[(column - 1) / 3];
-            // Drawn even when there is nothing to choose from, so a seed's sequence of
-            // numbers does not depend on where an attempt runs dry.
             const double r = random.Next();
-            if (!choices.empty()) {
-                const auto pick = static_cast<std::size_t>(r * static_cast<double>(choices.size()));
-                board.SetCell(cell, choices[pick] - '0', true, BackColour::White);
-            }
+            // With nothing to choose from the empty text is written: the cell stays empty.
+            const auto pick =
+                std::min(static_cast<std::size_t>(r * static_cast<double>(choices.size())),
+                         choices.empty() ? 0 : choices.size() - 1);  // a source must stay below 1
+            const int digit = choices.empty() ? 0 : choices[pick] - '0';
+            board.SetCell(cell, digit, true, BackColour::White);
         }
     }
     return CountMissingDigits(board) == 0;
