@@ -13,23 +13,24 @@ namespace ninefold::cli {
 
 namespace {
 
-constexpr auto kFirstShow = std::chrono::milliseconds(500);
 constexpr auto kInterval = std::chrono::milliseconds(200);
 
-}  // namespace
-
-bool StderrIsTerminal() {
+bool isTerminal(std::FILE* stream) {
 #ifdef _WIN32
-    return _isatty(_fileno(stderr)) != 0;
+    return _isatty(_fileno(stream)) != 0;
 #else
-    return isatty(fileno(stderr)) != 0;
+    return isatty(fileno(stream)) != 0;
 #endif
 }
 
+}  // namespace
+
+// On a terminal that also shows the output lines the progress line would run into them, and
+// those lines show the progress anyway; so it is drawn only when the output goes elsewhere.
 Progress::Progress(const char* what)
     : what_(what),
-      enabled_(StderrIsTerminal()),
-      next_(std::chrono::steady_clock::now() + kFirstShow) {}
+      enabled_(isTerminal(stderr) && !isTerminal(stdout)),
+      next_(std::chrono::steady_clock::now()) {}
 
 Progress::~Progress() {
     if (shown_) {

@@ -1,5 +1,6 @@
-// A running count of finished puzzles on standard error, shown only when standard error is
-// a terminal and only once a run lasts long enough to need it; standard output never sees it.
+// A running count of finished puzzles on standard error, drawn only when standard error is
+// a terminal (and the output lines go elsewhere), erased at the end; standard output never
+// sees it.
 #pragma once
 
 #include <chrono>
@@ -24,7 +25,5 @@ class Progress {
     uint64_t done_ = 0;
     std::chrono::steady_clock::time_point next_;
 };
-
-bool StderrIsTerminal();
 
 }  // namespace ninefold::cli

@@ -1,0 +1,111 @@
+// ninefold-cli on bad input and bad command lines: messages naming file and line, the rest
+// still processed, exit status 2; and --help on every command.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/cli/cli_process.h"
+
+namespace ninefold {
+namespace {
+
+using test::CliFolder;
+using test::CliRun;
+
+constexpr const char* kEasy =
+    "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
+constexpr const char* kEasySolution =
+    "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
+
+TEST(CliBadInput, BadLinesAreNamedAndTheRestIsSolved) {
+    CliFolder folder;
+    std::string badChar(kEasy);
+    badChar[40] = 'x';
+    folder.Write("puzzles.txt", std::string(kEasy) + "\n" + std::string(kEasy).substr(0, 80) +
+                                    "\n# fine\n" + badChar + "\n" + kEasy + "\n");
+    const CliRun run = folder.Run({"solve", "puzzles.txt"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "puzzles.txt:2: expected 81 cells of 1-9, 0 or .\n"
+              "puzzles.txt:4: expected 81 cells of 1-9, 0 or .\n");
+    EXPECT_EQ(run.out, std::string(kEasySolution) + " solved\n" + kEasySolution + " solved\n");
+}
+
+TEST(CliBadInput, EveryCommandNamesStandardInputAndFiles) {
+    CliFolder folder;
+    for (const char* command : {"solve", "deduce", "check"}) {
+        const CliRun run = folder.Run({command}, "123\n");
+        EXPECT_EQ(run.status, 2) << command;
+        EXPECT_EQ(run.err, "<stdin>:1: expected 81 cells of 1-9, 0 or .\n") << command;
+        EXPECT_EQ(run.out, "") << command;
+    }
+}
+
+TEST(CliBadInput, MissingAndShortFilesAreReportedAndSkipped) {
+    CliFolder folder;
+    folder.Write("good.txt", std::string(kEasy) + "\n");
+    folder.Write("short.nfd", std::string(100, '\0'));
+    const CliRun run = folder.Run({"solve", "missing.txt", "short.nfd", "nothere.nfd", "good.txt"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, std::string(kEasySolution) + " solved\n");
+    EXPECT_NE(run.err.find("missing.txt: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("short.nfd: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("nothere.nfd: "), std::string::npos) << run.err;
+    EXPECT_EQ(folder.Run({"solve", "."}).status, 2) << "a folder is no puzzle file";
+}
+
+TEST(CliBadInput, ConvertNeedsExactlyOnePuzzle) {
+    CliFolder folder;
+    folder.Write("two.txt", std::string(kEasy) + "\n" + kEasy + "\n");
+    folder.Write("none.txt", "# nothing\n");
+    for (const char* in : {"two.txt", "none.txt", "missing.txt"}) {
+        const CliRun run = folder.Run({"convert", in, "out.nfd"});
+        EXPECT_EQ(run.status, 2) << in;
+        EXPECT_NE(run.err.find(in), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(folder.Path() / "out.nfd")) << in;
+    }
+}
+
+TEST(CliCommandLine, UsageErrorsExitTwoWithAMessage) {
+    CliFolder folder;
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"solve", "--fast"},
+        {"generate", "--count"},
+        {"generate", "--count", "-3"},
+        {"generate", "--seed", "abc"},
+        {"generate", "--countless", "3"},
+        {"generate", "file.txt"},
+        {"convert", "only-one.txt"},
+        {"convert", "a", "b", "c"},
+    };
+    for (const auto& args : cases) {
+        const CliRun run = folder.Run(args);
+        const std::string shown = args.empty() ? "(none)" : args[0] + " ...";
+        EXPECT_EQ(run.status, 2) << shown;
+        EXPECT_EQ(run.out, "") << shown;
+        EXPECT_EQ(run.err.rfind("ninefold-cli: ", 0), 0U) << run.err;
+    }
+}
+
+TEST(CliCommandLine, HelpOnEveryCommand) {
+    CliFolder folder;
+    const CliRun overview = folder.Run({"--help"});
+    EXPECT_EQ(overview.status, 0);
+    EXPECT_EQ(overview.out.rfind("Usage: ninefold-cli COMMAND", 0), 0U);
+    for (const char* command : {"solve", "deduce", "check", "generate", "convert"}) {
+        for (const char* flag : {"--help", "-h"}) {
+            const CliRun run = folder.Run({command, flag});
+            EXPECT_EQ(run.status, 0) << command;
+            EXPECT_EQ(run.err, "") << command;
+            EXPECT_EQ(run.out.rfind(std::string("Usage: ninefold-cli ") + command, 0), 0U)
+                << run.out;
+        }
+        EXPECT_NE(overview.out.find(std::string("  ") + command), std::string::npos) << command;
+    }
+}
+
+}  // namespace
+}  // namespace ninefold
