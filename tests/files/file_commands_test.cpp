@@ -2,9 +2,6 @@
 // the recent list and the player, with the dialog answered by a script.
 #include <gtest/gtest.h>
 
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <deque>
 
 #include "files/file_commands.h"
@@ -79,17 +76,6 @@ class FileCommandsTest : public ::testing::Test {
     ScriptedDialog* dialog = nullptr;
 };
 
-TEST_F(FileCommandsTest, QuotedTextOpensTheFileAndPutsItFirstOnTheList) {
-    std::filesystem::create_directory(h.folder / "My Games");
-    const auto file = h.folder / "My Games" / "a puzzle";
-    WriteBytes(file, puzzleBytes(4));
-    commands.OpenPuzzleFile(QLatin1Char('"') + qpath(file) + QLatin1Char('"'));
-    EXPECT_EQ(board.Cells[1], (CellState{4, true}));
-    EXPECT_EQ(board.Background(81), BackColour::White);
-    EXPECT_EQ(listed(), RecentEntries{file.string()});
-    EXPECT_TRUE(h.separator->isVisible());
-}
-
 TEST_F(FileCommandsTest, TextsNamingNoUsablePuzzleChangeNothingAndSayNothing) {
     WriteBytes(h.folder / "empty.nfd", "");
     WriteBytes(h.folder / "short.nfd", puzzleBytes(4).substr(0, 100));
@@ -148,28 +134,6 @@ TEST_F(FileCommandsTest, FailedSaveTellsThePlayerWhichFileAndWhy) {
     EXPECT_EQ(warnings[0], target.string() + " could not be saved!\r\nNot a directory");
 }
 
-TEST_F(FileCommandsTest, MissingRecentFileIsRemovedOnlyWhenThePlayerSaysYes) {
-    WriteBytes(h.folder / "here.nfd", puzzleBytes(6));
-    const std::string gone = (h.folder / "gone.nfd").string();
-    const std::string here = (h.folder / "here.nfd").string();
-    ASSERT_EQ(WriteRecentList(h.ListFile(), {gone, here}), "");
-    commands.RecentMenu().CreateRecentMenu();
-
-    h.items[0]->trigger();
-    ASSERT_EQ(questions, std::vector<std::string>{gone + " not found!\r\nRemove it?"});
-    EXPECT_EQ(listed(), (RecentEntries{gone, here}));
-    expectBoardUntouched();
-
-    answerYes = true;
-    h.items[0]->trigger();
-    EXPECT_EQ(listed(), RecentEntries{here});
-    EXPECT_EQ(h.ShownCaptions().size(), 1);
-
-    h.items[0]->trigger();
-    EXPECT_EQ(board.Cells[1], (CellState{6, true}));
-    EXPECT_EQ(questions.size(), 2U);
-}
-
 TEST_F(FileCommandsTest, ClickedRecentFileLoadsAndMovesToTheTop) {
     WriteBytes(h.folder / "b.nfd", puzzleBytes(3));
     const std::string a = (h.folder / "a.nfd").string();
@@ -192,30 +156,6 @@ TEST_F(FileCommandsTest, UnwritableListStillLetsThePuzzleLoad) {
     elsewhere.OpenPuzzleFile(qpath(h.folder / "a.nfd"));
     EXPECT_EQ(other.Cells[1], (CellState{9, true}));
     EXPECT_FALSE(h.separator->isVisible());
-}
-
-TEST_F(FileCommandsTest, DropOpensTheFirstLocalFileAndIgnoresOthers) {
-    WriteBytes(h.folder / "first.txt", puzzleBytes(1));
-    WriteBytes(h.folder / "second.nfd", puzzleBytes(2));
-    QMimeData noFiles;
-    noFiles.setUrls({QUrl(QStringLiteral("https://example.org/a.nfd"))});
-    noFiles.setText(qpath(h.folder / "second.nfd"));
-    QDropEvent ignored(QPointF(5, 5), Qt::CopyAction, &noFiles, Qt::LeftButton, Qt::NoModifier);
-    commands.Drop(&ignored);
-    EXPECT_FALSE(ignored.isAccepted());
-    expectBoardUntouched();
-
-    QMimeData three;
-    three.setUrls({QUrl(QStringLiteral("https://example.org/x.nfd")),
-                   QUrl::fromLocalFile(qpath(h.folder / "first.txt")),
-                   QUrl::fromLocalFile(qpath(h.folder / "second.nfd"))});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &three, Qt::LeftButton, Qt::NoModifier);
-    commands.DragEnter(&enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &three, Qt::LeftButton, Qt::NoModifier);
-    commands.Drop(&drop);
-    EXPECT_EQ(board.Cells[1], (CellState{1, true}));
-    EXPECT_EQ(listed(), RecentEntries{(h.folder / "first.txt").string()});
 }
 
 TEST(FileCommandsText, CommandLineAndListFileNames) {

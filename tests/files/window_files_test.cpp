@@ -102,10 +102,18 @@ TEST_F(WindowFilesTest, DropsOnTheWindowACellAndThePanelOpenTheFile) {
             << target->objectName().toStdString();
         EXPECT_EQ(window.board().Background(1), BackColour::White);
     }
-    window.board().SetCell(1, 0, false, BackColour::White);
+    // Only the first local file of a drop opens, whatever its name; a drop without one
+    // changes nothing.
+    const auto other = folder / "other.txt";
+    WriteBytes(other, std::string(kPuzzleFileSize, '\x03'));
+    drop(window.Ninefold(1),
+         {QUrl(QStringLiteral("https://example.org/x.nfd")), QUrl::fromLocalFile(qpath(other)),
+          QUrl::fromLocalFile(qpath(puzzle))});
+    EXPECT_EQ(window.board().Cells[1], (CellState{3, true}));
+    EXPECT_EQ(listed(), (RecentEntries{other.string(), puzzle.string()}));
     drop(window.Ninefold(1), {QUrl(QStringLiteral("https://example.org/eight.nfd"))});
-    EXPECT_EQ(window.board().Cells[1], (CellState{0, false}));
-    EXPECT_EQ(listed(), RecentEntries{puzzle.string()});
+    EXPECT_EQ(window.board().Cells[1], (CellState{3, true}));
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(WindowFilesTest, RecentEntryOfAFileThatHasGoneAsksBeforeRemovingIt) {
