@@ -38,15 +38,13 @@ wait_for() {
 mkdir -p "$work/bin" "$work/in folder" "$work/out"
 cp "$game" "$work/bin/ninefold"
 puzzle="$work/in folder/my puzzle.nfd"
-python3 - "$puzzle" <<'PY'
-import sys
-cells = bytearray()
-for i in range(81):
-    digit = (i * 7) % 10 if i % 4 else 0
-    fixed = b"\xff\xff" if digit and i % 3 else b"\x00\x00"
-    cells += bytes([digit]) + fixed
-open(sys.argv[1], "wb").write(bytes(cells))
-PY
+# 81 records: assorted digits, some Fixed, some not, some cells empty.
+for i in $(seq 0 80); do
+    digit=$(( i % 4 ? (i * 7) % 10 : 0 ))
+    if [ "$digit" -ne 0 ] && [ $(( i % 3 )) -ne 0 ]; then flag='\xff\xff'; else flag='\x00\x00'; fi
+    printf "\\x0$digit$flag"
+done >"$puzzle"
+[ "$(stat -c %s "$puzzle")" -eq 243 ] || fail "test puzzle is not 243 bytes"
 
 display=""
 for n in $(seq 90 140); do
