@@ -17,7 +17,26 @@ std::array<Unit, 27> buildUnits() {
     return units;
 }
 
+constexpr std::array<PeerList, kCellCount + 1> kPeers = [] {
+    std::array<PeerList, kCellCount + 1> peers{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        int n = 0;
+        for (int p = 1; p <= kCellCount; ++p) {
+            const RowCol a = CellRowCol(c);
+            const RowCol b = CellRowCol(p);
+            if (p != c && (a.row == b.row || a.column == b.column || BoxOf(c) == BoxOf(p))) {
+                peers[c][n++] = static_cast<uint8_t>(p);
+            }
+        }
+    }
+    return peers;
+}();
+
 }  // namespace
+
+const PeerList& Peers(int index) {
+    return kPeers[index];
+}
 
 const std::array<Unit, 27>& AllUnits() {
     static const std::array<Unit, 27> units = buildUnits();

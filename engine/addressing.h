@@ -57,4 +57,8 @@ inline const Unit& BoxUnit(int box) {
     return AllUnits()[18 + box - 1];
 }
 
+// The 20 cells that share a row, a column or a box with a cell, ascending.
+using PeerList = std::array<uint8_t, 20>;
+const PeerList& Peers(int index);
+
 }  // namespace ninefold

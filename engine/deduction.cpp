@@ -18,23 +18,6 @@ struct Writes {
     void Add(int cell) { cells[count++] = static_cast<uint8_t>(cell); }
 };
 
-// The 20 cells that share a row, a column or a box with each cell.
-using PeerList = std::array<uint8_t, 20>;
-constexpr std::array<PeerList, kCellCount + 1> kPeers = [] {
-    std::array<PeerList, kCellCount + 1> peers{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        int n = 0;
-        for (int p = 1; p <= kCellCount; ++p) {
-            const RowCol a = CellRowCol(c);
-            const RowCol b = CellRowCol(p);
-            if (p != c && (a.row == b.row || a.column == b.column || BoxOf(c) == BoxOf(p))) {
-                peers[c][n++] = static_cast<uint8_t>(p);
-            }
-        }
-    }
-    return peers;
-}();
-
 // Past this many written cells a full recomputation is cheaper than updating peers.
 constexpr int kIncrementalLimit = 24;
 
@@ -51,7 +34,7 @@ void refreshCandidates(Board& board, const Writes& writes) {
         const int cell = writes.cells[i];
         const auto keep = static_cast<uint16_t>(~(1U << board.Cells[cell].Digit));
         board.Candidates.SetMask(cell, 0);
-        for (const uint8_t peer : kPeers[cell]) {
+        for (const uint8_t peer : Peers(cell)) {
             board.Candidates.SetMask(peer, board.Candidates.Mask(peer) & keep);
         }
     }
@@ -154,13 +137,14 @@ bool FillNakedSingles(Board& board) {
     return runAlone(board, 3);
 }
 
-void FillForcedCells(Board& board) {
-    // Every pass reads the table a recomputation just before it would give. After a pass the
-    // table is brought up to date from the cells that pass wrote instead of being rebuilt.
-    // A pass that found nothing on a table would find nothing on it again, so it is skipped
-    // until some later pass has written a cell. The cells written and their order stay the
-    // same as with a recomputation before every pass.
-    ComputeCandidates(board);
+namespace {
+
+// The cycles of FillForcedCells on a table that is already exact for the board.
+void fillFromExactTable(Board& board) {
+    // After a pass the table is brought up to date from the cells that pass wrote instead of
+    // being rebuilt. A pass that found nothing on a table would find nothing on it again, so
+    // it is skipped until some later pass has written a cell. The cells written and their
+    // order stay those of a recomputation before every pass.
     int tableVersion = 0;
     std::array<int, 4> idleOn = {-1, -1, -1, -1};
     bool placed = true;
@@ -183,8 +167,26 @@ void FillForcedCells(Board& board) {
     }
 }
 
+}  // namespace
+
+void FillForcedCells(Board& board) {
+    ComputeCandidates(board);
+    fillFromExactTable(board);
+}
+
+void FillForcedCellsAfter(Board& board, int filledCell) {
+    Writes writes;
+    writes.Add(filledCell);
+    refreshCandidates(board, writes);
+    fillFromExactTable(board);
+}
+
 int MarkDeadCells(Board& board) {
     ComputeCandidates(board);
+    return MarkDeadCellsOnExactTable(board);
+}
+
+int MarkDeadCellsOnExactTable(Board& board) {
     int count = 0;
     for (int c = 1; c <= kCellCount; ++c) {
         if (board.Cells[c].Digit == 0 && board.Candidates.Mask(c) == 0) {

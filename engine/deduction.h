@@ -20,4 +20,12 @@ void FillForcedCells(Board& board);
 // Recomputes Candidates, paints every empty cell without a candidate yellow and counts them.
 int MarkDeadCells(Board& board);
 
+// The same two for a caller that knows the state of Candidates, sparing the recomputation;
+// the writes and the table they leave are exactly those of the plain forms.
+// FillForcedCellsAfter: the table was exact for the board until filledCell, then empty, was
+// written. MarkDeadCellsOnExactTable: the table is exact for the board, as FillForcedCells
+// leaves it.
+void FillForcedCellsAfter(Board& board, int filledCell);
+int MarkDeadCellsOnExactTable(Board& board);
+
 }  // namespace ninefold

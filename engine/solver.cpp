@@ -24,6 +24,7 @@ struct Level {
 
 class Search {
   public:
+    // Starts on the board PreSearchCheck accepted, with the table its dead-cell check left.
     Search(Board& board, SearchHost& host) : board_(board), host_(host) {
         trail_.reserve(4 * kCellCount);
     }
@@ -76,7 +77,11 @@ class Search {
         board_.SetCell(level.cell, digit, false, BackColour::White);
         board_.RecordChanges = true;
         board_.ChangeLog.Clear();
-        FillForcedCells(board_);
+        if (tableExact_) {
+            FillForcedCellsAfter(board_, level.cell);
+        } else {
+            FillForcedCells(board_);
+        }
         board_.RecordChanges = false;
         const std::vector<uint8_t>& filled = board_.ChangeLog.Cells();
         trail_.insert(trail_.end(), filled.begin(), filled.end());
@@ -87,10 +92,12 @@ class Search {
         return true;
     }
 
-    // Both checks always run, dead cells first; true on a contradiction.
+    // Both checks always run, dead cells first; true on a contradiction. The forced-cell
+    // fill left the table exact, so the dead-cell check need not recompute it.
     bool check() {
-        const int dead = MarkDeadCells(board_);
+        const int dead = MarkDeadCellsOnExactTable(board_);
         const int duplicates = MarkDuplicates(board_);
+        tableExact_ = true;
         return dead > 0 || duplicates > 0;
     }
 
@@ -107,6 +114,7 @@ class Search {
     // Gives up every level whose options are used up, then readies the board for the next
     // option of the level left on top. False when the first level is used up too.
     bool backUp() {
+        tableExact_ = false;
         while (levels_[level_].options == 0) {
             undoPropagation();
             board_.SetCell(levels_[level_].cell, 0, false, BackColour::White);
@@ -123,6 +131,8 @@ class Search {
     std::array<Level, kCellCount + 1> levels_{};
     int level_ = 0;
     std::vector<uint8_t> trail_;
+    // Candidates is exact for the board, as after a check; emptying cells makes it stale.
+    bool tableExact_ = true;
 };
 
 SearchHost& silentHost() {

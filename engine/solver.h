@@ -27,7 +27,7 @@ class SearchHost {
     // Before the first guess (the game shows its cancellable wait window here).
     virtual void SearchStarting() {}
     // Once per tried digit, right after its propagation: let pending events through and
-    // answer whether to stop.
+    // answer whether to stop. The board must not be changed meanwhile.
     virtual bool PumpEvents() { return false; }
     // After the search stopped for any reason but a refusal (the wait window goes).
     virtual void SearchEnded() {}

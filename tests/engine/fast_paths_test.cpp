@@ -1,6 +1,7 @@
 // The shortcuts the forced-cell fill takes (unit tallies read four cells at a time, the
-// table updated from the written cells, passes skipped on an unchanged table) against the
-// plain statement: count per unit, recompute before every pass.
+// table updated from the written cells, passes skipped on an unchanged table, the table the
+// search already holds) against the plain statement: count per unit, recompute before every
+// pass.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -111,8 +112,23 @@ TEST(ForcedCells, SameWritesAsRecomputingBeforeEveryPass) {
             FillForcedCells(fast);
             ASSERT_EQ(fast.ChangeLog.Text(), expected) << puzzle;
             ASSERT_EQ(fast.ReadCells(), literal.ReadCells());
+
+            // The search's form: the table exact before the guess, updated from it alone.
+            Board after = before;
+            ComputeCandidates(after);
+            after.SetCell(guess.first, guess.second, false, BackColour::White);
+            after.RecordChanges = true;
+            after.ChangeLog.Clear();
+            FillForcedCellsAfter(after, guess.first);
+            ASSERT_EQ(after.ChangeLog.Text(), expected) << puzzle;
             for (int c = 1; c <= kCellCount; ++c) {
                 ASSERT_EQ(fast.Candidates.Mask(c), literal.Candidates.Mask(c)) << c;
+                ASSERT_EQ(after.Candidates.Mask(c), literal.Candidates.Mask(c)) << c;
+            }
+            Board marked = literal;
+            ASSERT_EQ(MarkDeadCellsOnExactTable(after), MarkDeadCells(marked));
+            for (int c = 1; c <= kCellCount; ++c) {
+                ASSERT_EQ(after.Background(c), marked.Background(c)) << c;
             }
             ++compared;
         }
