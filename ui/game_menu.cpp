@@ -71,11 +71,18 @@ void frmGame::SearchRefused(PreSearchVerdict verdict) {
 }
 
 void frmGame::SearchStarting() {
+    pumpClock_.invalidate();
     ShowWaitWindow(true);
 }
 
+// Letting events through costs Qt several microseconds, more than a tried digit itself, so
+// after each tried digit the window lets them through only once a millisecond has passed
+// since it last did. Esc and a close are still seen within about a millisecond.
 bool frmGame::PumpEvents() {
-    QCoreApplication::processEvents();
+    if (!pumpClock_.isValid() || pumpClock_.nsecsElapsed() >= kPumpIntervalNanoseconds) {
+        QCoreApplication::processEvents();
+        pumpClock_.start();
+    }
     return board_.EscPressed || closeRequested_;
 }
 

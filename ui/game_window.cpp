@@ -201,10 +201,12 @@ void frmGame::dropEvent(QDropEvent* event) {
 }
 
 void frmGame::PaintCell(int index, const CellState& /*cell*/, BackColour /*back*/) {
+    // Called for every cell write, tens of times per tried digit of the search: only note it.
     dirtyCells_.set(static_cast<size_t>(index));
-    if (paintTimer_.isActive()) {
+    if (paintPending_) {
         return;
     }
+    paintPending_ = true;
     const qint64 since = sinceLastFlush_.elapsed();
     paintTimer_.start(since >= kFrameMilliseconds ? 0
                                                   : static_cast<int>(kFrameMilliseconds - since));
@@ -212,6 +214,7 @@ void frmGame::PaintCell(int index, const CellState& /*cell*/, BackColour /*back*
 
 void frmGame::FlushCellPaints() {
     paintTimer_.stop();
+    paintPending_ = false;
     for (int i = 1; i <= kCellCount; ++i) {
         if (dirtyCells_.test(static_cast<size_t>(i))) {
             cells_[i]->update();

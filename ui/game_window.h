@@ -184,7 +184,12 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
     bool operationRunning_ = false;
     bool closeRequested_ = false;
 
+    // The search lets window events through at most once per this interval.
+    static constexpr qint64 kPumpIntervalNanoseconds = 1'000'000;
+    QElapsedTimer pumpClock_;
+
     std::bitset<kCellCount + 1> dirtyCells_;
+    bool paintPending_ = false;
     QTimer paintTimer_;
     QElapsedTimer sinceLastFlush_;
 };

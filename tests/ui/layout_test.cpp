@@ -98,12 +98,15 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsNamesAndShortcutsInOrder) {
     EXPECT_EQ(bar[0]->text(), "File");
     EXPECT_EQ(bar[1]->text(), "Game");
     EXPECT_EQ(bar[2]->text(), "Help");
+    // The recent-file entries come and go between the template and Sep1.
     const QList<QAction*> file = game->mnuFile->actions();
     const QList<QAction*> fileOrder = {game->mnuLoad,          game->mnuSave, game->SepRecent,
                                        game->mnuRecentFile(0), game->Sep1,    game->mnuExit};
-    EXPECT_EQ(file, fileOrder);
-    EXPECT_FALSE(game->SepRecent->isVisible());
-    EXPECT_FALSE(game->mnuRecentFile(0)->isVisible());
+    for (qsizetype k = 1; k < fileOrder.size(); ++k) {
+        EXPECT_LT(file.indexOf(fileOrder[k - 1]), file.indexOf(fileOrder[k])) << k;
+    }
+    EXPECT_EQ(file.front(), game->mnuLoad);
+    EXPECT_EQ(file.back(), game->mnuExit);
     const QList<QAction*> gameOrder = {game->mnuNewGame, game->Sep3,     game->mnuGenerate,
                                        game->mnuSolve,   game->mnuCheck, game->Sep2,
                                        game->mnuClear};
