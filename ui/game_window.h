@@ -26,6 +26,7 @@ class QDropEvent;
 namespace ninefold {
 
 class CellBox;
+class CMouseWheel;
 class FocusFrame;
 class CandidatePanel;
 class SolveBox;
@@ -134,6 +135,10 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
     void fileDrop(QDropEvent* event);
     // The file commands behind Load, Save as, the recent entries, the command line and drops.
     FileCommands& files();
+
+    // The mouse-wheel object hooked at start-up and its event: one step of CurrentCell.
+    std::shared_ptr<CMouseWheel> clsMouseWheel;
+    void clsMouseWheel_MouseWheel(int16_t& direct, bool& Cancel);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

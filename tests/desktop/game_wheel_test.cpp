@@ -1,0 +1,75 @@
+// The wheel in the game window: it steps the current cell wherever the pointer is.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "tests/desktop/wheel_events.h"
+#include "tests/ui/game_fixture.h"
+#include "ui/candidate_panel.h"
+#include "ui/cell_box.h"
+
+namespace ninefold::testing {
+namespace {
+
+class GameWheelTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        // Wide enough to show the candidate panel, so turns can happen over it.
+        game->resize(900, 560);
+        settle();
+        game->Ninefold(41)->setFocus();
+        settle();
+        ASSERT_EQ(game->CurrentCell, 41);
+    }
+    QWidget* overPanel() const {
+        QWidget* box = game->Solve(13);
+        const QPoint centre = box->mapTo(game.get(), box->rect().center());
+        EXPECT_TRUE(game->rect().contains(centre));
+        return box;
+    }
+};
+
+TEST_F(GameWheelTest, TurnsOverThePanelStepTheCurrentCell) {
+    SendWheel(overPanel(), kAway);
+    EXPECT_EQ(cell(41), (CellState{1, true}));
+    SendWheel(overPanel(), kTowards);
+    SendWheel(game->Ninefold(1), kTowards);
+    EXPECT_EQ(cell(41), (CellState{9, true}));
+    EXPECT_EQ(cell(1).Digit, 0);
+    EXPECT_EQ(game->board().Background(41), BackColour::White);
+}
+
+TEST_F(GameWheelTest, TenTurnsAwayGoRoundOnce) {
+    game->board().SetCell(41, 3, true, BackColour::White);
+    std::string seen;
+    for (int turn = 0; turn < 10; ++turn) {
+        SendWheel(game->Ninefold(80), kAway);
+        seen += static_cast<char>('0' + cell(41).Digit);
+    }
+    EXPECT_EQ(seen, "4567890123");
+}
+
+TEST_F(GameWheelTest, NoDistanceStepsDownAndSidewaysDoesNothing) {
+    SendWheel(game->Ninefold(41), QPoint(0, 0));
+    EXPECT_EQ(cell(41).Digit, 9);
+    SendWheel(game->Ninefold(41), QPoint(120, 0));
+    SendWheel(game->Ninefold(41), QPoint(0, 0), QPoint(-8, 0), false, Qt::ScrollUpdate);
+    EXPECT_EQ(cell(41).Digit, 9);
+}
+
+TEST_F(GameWheelTest, NothingWhileTheWaitWindowIsUpOrAfterClosing) {
+    game->ShowWaitWindow(true);
+    SendWheel(game->Ninefold(41), kAway);
+    game->CloseWaitWindow();
+    settle();
+    EXPECT_EQ(cell(41).Digit, 0);
+
+    game->close();
+    SendWheel(game->Ninefold(41), kAway);
+    EXPECT_EQ(cell(41).Digit, 0);
+    EXPECT_EQ(game->clsMouseWheel, nullptr);
+}
+
+}  // namespace
+}  // namespace ninefold::testing
