@@ -154,7 +154,8 @@ TEST(Deduction, EasyPuzzleIsCompletedWithProgramDigitsOnWhite) {
 }
 
 TEST(Deduction, EmptyAndFullBoardsPlaceNothing) {
-    for (std::string_view line : {std::string_view(std::string(81, '.')), test::kSolvedGrid}) {
+    const std::string empty(81, '.');
+    for (std::string_view line : {std::string_view(empty), test::kSolvedGrid}) {
         Board board = test::BoardFrom(line);
         EXPECT_EQ(recordedFill(board), "");
         EXPECT_EQ(BoardToLine(board), line);
