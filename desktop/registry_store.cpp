@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <QByteArray>
+#include <algorithm>
 
 namespace ninefold {
 

@@ -81,22 +81,5 @@ TEST(UnregisterExtension, WithNothingRegisteredDeletesNothingAndStillNotifies) {
     EXPECT_EQ(store.calls, QStringList({"notify"}));
 }
 
-TEST(MdlExtension, UsesTheRowsStartUpComputedAndTheStoreGiven) {
-    auto owned = std::make_unique<MemoryStore>();
-    MemoryStore& store = *owned;
-    mdlExtension::SetStore(std::move(owned));
-    mdlExtension::SetAssociationEntries(AssociationRows{});
-    mdlExtension::RegisterExtension();
-    EXPECT_EQ(store.calls, QStringList({"notify"})) << "nothing to write before start-up";
-
-    mdlExtension::SetAssociationEntries(kRows);
-    mdlExtension::RegisterExtension();
-    EXPECT_EQ(store.values.size(), 4U);
-    mdlExtension::UnregisterExtension();
-    EXPECT_TRUE(store.values.empty());
-    mdlExtension::SetStore(nullptr);
-    mdlExtension::SetAssociationEntries(AssociationRows{});
-}
-
 }  // namespace
 }  // namespace ninefold

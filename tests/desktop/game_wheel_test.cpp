@@ -40,16 +40,6 @@ TEST_F(GameWheelTest, TurnsOverThePanelStepTheCurrentCell) {
     EXPECT_EQ(game->board().Background(41), BackColour::White);
 }
 
-TEST_F(GameWheelTest, TenTurnsAwayGoRoundOnce) {
-    game->board().SetCell(41, 3, true, BackColour::White);
-    std::string seen;
-    for (int turn = 0; turn < 10; ++turn) {
-        SendWheel(game->Ninefold(80), kAway);
-        seen += static_cast<char>('0' + cell(41).Digit);
-    }
-    EXPECT_EQ(seen, "4567890123");
-}
-
 TEST_F(GameWheelTest, NoDistanceStepsDownAndSidewaysDoesNothing) {
     SendWheel(game->Ninefold(41), QPoint(0, 0));
     EXPECT_EQ(cell(41).Digit, 9);

@@ -144,23 +144,5 @@ TEST_F(HookTest, TheHookKeepsItsObjectUntilTheWindowIsGone) {
     EXPECT_EQ(mdlScroll::ActiveWheel, nullptr);
 }
 
-TEST_F(HookTest, ASecondHookReplacesTheFirst) {
-    QWidget other;
-    other.resize(50, 50);
-    other.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-    auto second = std::make_shared<CMouseWheel>();
-    int secondTurns = 0;
-    QObject::connect(second.get(), &CMouseWheel::MouseWheel, second.get(),
-                     [&secondTurns](int16_t&, bool&) { ++secondTurns; });
-    second->setForm(&other);
-    second->SubClassHookForm();
-    SendWheel(child, kAway);
-    SendWheel(&other, kAway);
-    EXPECT_TRUE(seen.empty());
-    EXPECT_EQ(secondTurns, 1);
-    second->SubClassUnHookForm();
-}
-
 }  // namespace
 }  // namespace ninefold
