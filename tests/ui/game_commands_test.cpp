@@ -185,5 +185,10 @@ TEST_F(GameCommandsTest, AboutNamesTheAuthorsAndExitClosesWithoutAsking) {
     EXPECT_EQ(messages.shown.size(), 1U);
 }
 
+TEST(QtMessageSeam, ShowsTheGamesLineBreaksAsLineBreaks) {
+    EXPECT_EQ(QtMessageSeam::displayText("1- a\r\n2- b\r\n"), QStringLiteral("1- a\n2- b\n"));
+    EXPECT_EQ(QtMessageSeam::displayText("a\rb"), QStringLiteral("a\nb"));
+}
+
 }  // namespace
 }  // namespace ninefold::testing
