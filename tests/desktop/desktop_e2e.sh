@@ -6,32 +6,7 @@
 set -euo pipefail
 
 game=$1
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Wait up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/../e2e/x_session.sh"
 
 # The program in a folder with a blank in its name, which the open command must survive.
 program="$work/game folder/ninefold"
@@ -40,23 +15,11 @@ cp "$game" "$program"
 export HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION QT_QPA_PLATFORMTHEME KDE_FULL_SESSION
 
-display=""
-for n in $(seq 141 190); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=":$n"
-        break
-    fi
-done
-[ -n "$display" ] || fail "no free display number"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-wait_for 100 xdpyinfo || fail "Xvfb did not start"
+start_xvfb 141
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
-wait_for 200 xdotool search --onlyvisible --name '^Ninefold$' || fail "no game window"
-window=$(xdotool search --onlyvisible --name '^Ninefold$' | head -1)
+window=$(game_window)
 
 # The icon at the style's large and small sizes (32 and 16 with Qt's own style).
 icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort | tr '\n' ' ')
@@ -85,14 +48,7 @@ wait_for 50 test ! -e "$entry" || fail "Shift+Alt+D left the desktop entry"
 test ! -e "$XDG_DATA_HOME/mime/packages/Ninefold.xml" || fail "Shift+Alt+D left the MIME package"
 ! grep -q ninefold "$XDG_CONFIG_HOME/mimeapps.list" || fail "default application left behind"
 
-xdotool key --clearmodifiers ctrl+s
-wait_for 100 xdotool search --onlyvisible --name '^Save As$' || fail "no Save dialog"
-dialog=$(xdotool search --onlyvisible --name '^Save As$' | head -1)
-xdotool windowfocus --sync "$dialog"
-sleep 0.3
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 20 "$work/board"
-xdotool key --clearmodifiers Return
+save_as "$work/board"
 wait_for 100 test -s "$work/board.nfd" || fail "board not saved"
 first=$(head -c 3 "$work/board.nfd" | od -An -tx1 | tr -d ' \n')
 [ "$first" = 02ffff ] || fail "cell 1 holds $first after the wheel turns, not a Fixed 2"

@@ -6,32 +6,7 @@
 set -euo pipefail
 
 game=$1
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Wait up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/x_session.sh"
 
 # A copy of the program in its own folder, so its "Recent Files.txt" lands there and not
 # beside the build's real program.
@@ -46,39 +21,20 @@ for i in $(seq 0 80); do
 done >"$puzzle"
 [ "$(stat -c %s "$puzzle")" -eq 243 ] || fail "test puzzle is not 243 bytes"
 
-display=""
-for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=":$n"
-        break
-    fi
-done
-[ -n "$display" ] || fail "no free display number"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-wait_for 100 xdpyinfo || fail "Xvfb did not start"
+start_xvfb 90
 
 # Quoted on purpose: the game removes the quotes and joins its arguments with blanks.
 env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION QT_QPA_PLATFORM=xcb "$work/bin/ninefold" "\"$puzzle\"" \
     >"$work/game.log" 2>&1 &
 game_pid=$!
-wait_for 200 xdotool search --onlyvisible --name '^Ninefold$' || fail "no game window"
-window=$(xdotool search --onlyvisible --name '^Ninefold$' | head -1)
+window=$(game_window)
 
 list="$work/bin/Recent Files.txt"
 wait_for 50 test -s "$list" || fail "the opened file was not put on the recent list"
 printf '"%s"\r\n' "$puzzle" | cmp - "$list" || fail "recent list holds $(cat "$list")"
 
 xdotool windowfocus --sync "$window"
-xdotool key --clearmodifiers ctrl+s
-wait_for 100 xdotool search --onlyvisible --name '^Save As$' || fail "no Save dialog"
-dialog=$(xdotool search --onlyvisible --name '^Save As$' | head -1)
-xdotool windowfocus --sync "$dialog"
-sleep 0.3
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 20 "$work/out/saved copy"
-xdotool key --clearmodifiers Return
+save_as "$work/out/saved copy"
 
 wait_for 100 test -s "$work/out/saved copy.nfd" || fail "nothing saved (default extension .nfd)"
 cmp "$puzzle" "$work/out/saved copy.nfd" || fail "saved bytes differ from the opened file"
