@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/cli/cli_process.h"
+#include "tests/engine/fixtures.h"
 
 namespace ninefold {
 namespace {
@@ -13,10 +14,8 @@ namespace {
 using test::CliFolder;
 using test::CliRun;
 
-constexpr const char* kEasy =
-    "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
-constexpr const char* kEasySolution =
-    "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
+const std::string kEasy{test::kEasyPuzzle};
+const std::string kEasySolution{test::kEasySolution};
 
 TEST(CliBadInput, BadLinesAreNamedAndTheRestIsSolved) {
     CliFolder folder;

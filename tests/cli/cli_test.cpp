@@ -11,6 +11,7 @@
 #include "engine/solver.h"
 #include "files/puzzle_file.h"
 #include "tests/cli/cli_process.h"
+#include "tests/engine/fixtures.h"
 #include "tests/engine/grid_facts.h"
 
 namespace ninefold {
@@ -19,10 +20,8 @@ namespace {
 using test::CliFolder;
 using test::CliRun;
 
-constexpr const char* kEasy =
-    "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
-constexpr const char* kEasySolution =
-    "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
+const std::string kEasy{test::kEasyPuzzle};
+const std::string kEasySolution{test::kEasySolution};
 constexpr const char* kHard =
     "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
 // The hard puzzle with one wrong given: neither clash nor dead cell, and no completion.
