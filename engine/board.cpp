@@ -14,6 +14,23 @@ std::string ChangeLogList::Text() const {
     return text;
 }
 
+namespace {
+
+// Kept out of line so that SetCell's common case, no painter, saves no registers: the search
+// writes cells hundreds of thousands of times.
+[[gnu::noinline]] void paintAndLog(Board& board, CellPainter& painter, int index, BackColour back) {
+    painter.PaintCell(index, board.Cells[index], back);
+    if (board.RecordChanges) {
+        board.ChangeLog.Append(index);
+    }
+}
+
+[[gnu::noinline]] void logChange(ChangeLogList& log, int index) {
+    log.Append(index);
+}
+
+}  // namespace
+
 void Board::SetCell(int index, int digit, bool fixed, BackColour back) {
     assert(index >= 1 && index <= kCellCount);
     assert(digit >= 0 && digit <= 9);
@@ -22,10 +39,9 @@ void Board::SetCell(int index, int digit, bool fixed, BackColour back) {
     cell.Fixed = digit != 0 && fixed;
     background_[index] = back;
     if (painter_ != nullptr) {
-        painter_->PaintCell(index, cell, back);
-    }
-    if (RecordChanges) {
-        ChangeLog.Append(index);
+        paintAndLog(*this, *painter_, index, back);
+    } else if (RecordChanges) {
+        logChange(ChangeLog, index);
     }
 }
 

@@ -19,6 +19,69 @@ struct Writes {
     void Add(int cell) { cells[count++] = static_cast<uint8_t>(cell); }
 };
 
+// The table's masks for writing in place, four neighbouring cells per 64-bit word. The table
+// hands out only a reading pointer; the Board, and so its table, is not const here.
+uint16_t* writableMasks(Board& board) {
+    return const_cast<uint16_t*>(board.Candidates.Masks());
+}
+
+// masks[at … at + 3] &= the four lanes of keep, lane 0 at masks[at].
+void keepInFour(uint16_t* masks, int at, const std::array<uint16_t, 4>& keep) {
+    uint64_t word;
+    uint64_t lanes;
+    std::memcpy(&word, masks + at, sizeof word);
+    std::memcpy(&lanes, keep.data(), sizeof lanes);
+    word &= lanes;
+    std::memcpy(masks + at, &word, sizeof word);
+}
+
+// Where a cell's peers lie in the table: the first cell of its row and of its column, and
+// the first cells of its box's stretches in the box's two other rows.
+struct PeerPlaces {
+    uint8_t rowStart, columnStart, boxStretch1, boxStretch2;
+};
+
+constexpr std::array<PeerPlaces, kCellCount + 1> kPeerPlaces = [] {
+    std::array<PeerPlaces, kCellCount + 1> places{};
+    for (int cell = 1; cell <= kCellCount; ++cell) {
+        const int row = (cell - 1) / 9;
+        const int column = (cell - 1) % 9;
+        const int bandRow = row - row % 3;
+        const int stretch = 3 * (column / 3) + 1;
+        std::array<uint8_t, 2> others{};
+        int n = 0;
+        for (int r = bandRow; r < bandRow + 3; ++r) {
+            if (r != row) {
+                others[n++] = static_cast<uint8_t>(9 * r + stretch);
+            }
+        }
+        places[cell] = {static_cast<uint8_t>(9 * row + 1), static_cast<uint8_t>(column + 1),
+                        others[0], others[1]};
+    }
+    return places;
+}();
+
+// Removes the digit of a just written cell from its row, column and box, and all candidates
+// from the cell itself. Row and box stretches go four cells at a time.
+void excludeFromPeers(uint16_t* masks, int cell, int digit) {
+    const auto keep = static_cast<uint16_t>(~(1U << digit));
+    const PeerPlaces places = kPeerPlaces[cell];
+    const std::array<uint16_t, 4> all = {keep, keep, keep, keep};
+    keepInFour(masks, places.rowStart, all);
+    keepInFour(masks, places.rowStart + 4, all);
+    masks[places.rowStart + 8] &= keep;
+    uint16_t* column = masks + places.columnStart;
+    for (int i = 0; i < 9; ++i) {
+        column[9 * i] &= keep;
+    }
+    // A box stretch is lanes 1–3 of a word starting one cell before it (at least element 0,
+    // so the word stays inside the table).
+    const std::array<uint16_t, 4> lastThree = {0xFFFF, keep, keep, keep};
+    keepInFour(masks, places.boxStretch1 - 1, lastThree);
+    keepInFour(masks, places.boxStretch2 - 1, lastThree);
+    masks[cell] = 0;
+}
+
 // Past this many written cells a full recomputation is cheaper than updating peers.
 constexpr int kIncrementalLimit = 24;
 
@@ -31,13 +94,10 @@ void refreshCandidates(Board& board, const Writes& writes) {
         ComputeCandidates(board);
         return;
     }
+    uint16_t* masks = writableMasks(board);
     for (int i = 0; i < writes.count; ++i) {
         const int cell = writes.cells[i];
-        const auto keep = static_cast<uint16_t>(~(1U << board.Cells[cell].Digit));
-        board.Candidates.SetMask(cell, 0);
-        for (const uint8_t peer : Peers(cell)) {
-            board.Candidates.SetMask(peer, board.Candidates.Mask(peer) & keep);
-        }
+        excludeFromPeers(masks, cell, board.Cells[cell].Digit);
     }
 }
 
@@ -96,8 +156,10 @@ using CellFlags = std::array<uint8_t, 88>;
 CellFlags singleCandidateCells(const uint16_t* masks) {
     CellFlags flags{};
     for (int i = 0; i < kCellCount; ++i) {
+        // In 16-bit arithmetic throughout, so each vector step takes eight cells.
         const uint16_t mask = masks[i + 1];
-        flags[i] = static_cast<uint8_t>((mask != 0) & ((mask & (mask - 1)) == 0));
+        const auto lower = static_cast<uint16_t>(mask & static_cast<uint16_t>(mask - 1U));
+        flags[i] = static_cast<uint8_t>((mask != 0) & (lower == 0));
     }
     return flags;
 }
@@ -207,10 +269,19 @@ int MarkDeadCells(Board& board) {
 }
 
 int MarkDeadCellsOnExactTable(Board& board) {
+    // Flags first, in a plain loop the compiler does eight cells at a time; dead cells are
+    // rare, and most calls find none.
+    CellFlags dead{};
+    const uint16_t* masks = board.Candidates.Masks();
+    for (int i = 0; i < kCellCount; ++i) {
+        dead[i] = static_cast<uint8_t>((board.Cells[i + 1].Digit == 0) & (masks[i + 1] == 0));
+    }
     int count = 0;
-    for (int c = 1; c <= kCellCount; ++c) {
-        if (board.Cells[c].Digit == 0 && board.Candidates.Mask(c) == 0) {
-            board.SetCell(c, 0, false, BackColour::Yellow);
+    for (int base = 0; base < kCellCount; base += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, &dead[base], sizeof word);
+        for (; word != 0; word &= word - 1) {
+            board.SetCell(base + std::countr_zero(word) / 8 + 1, 0, false, BackColour::Yellow);
             ++count;
         }
     }

@@ -8,6 +8,7 @@
 
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
+#include "engine/unit_tally.h"
 
 namespace ninefold {
 
@@ -20,12 +21,47 @@ struct Level {
     uint8_t cell = 0;
     uint16_t options = 0;  // digits not yet tried, bit d for digit d
     uint32_t trailStart = 0;
+    // Candidates as they stood when the level was opened, exact for the board with the
+    // level's cell empty: backing up to the level puts the table back from here.
+    CandidateTable table;
 };
+
+// The units of every cell, numbered as AllUnits (row 0–8, column 9–17, box 18–26); element 0
+// unused.
+struct CellUnits {
+    uint8_t row, column, box;
+};
+constexpr std::array<CellUnits, kCellCount + 1> kCellUnits = [] {
+    std::array<CellUnits, kCellCount + 1> units{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        units[c] = {static_cast<uint8_t>((c - 1) / 9), static_cast<uint8_t>(9 + (c - 1) % 9),
+                    static_cast<uint8_t>(18 + BoxOf(c) - 1)};
+    }
+    return units;
+}();
+
+// True when some digit occurs twice in a row, a column or a box.
+bool anyRepeatedDigit(const Board& board) {
+    std::array<uint16_t, kCellCount + 1> digits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        digits[c] =
+            static_cast<uint16_t>((1U << board.Cells[c].Digit) & CandidateTable::kAllDigits);
+    }
+    uint16_t twice = 0;
+    for (const UnitTallies& kind :
+         {RowTallies(digits.data()), ColumnTallies(digits.data()), BoxTallies(digits.data())}) {
+        for (const DigitTally& tally : kind) {
+            twice |= tally.twice;
+        }
+    }
+    return twice != 0;
+}
 
 class Search {
   public:
     // Starts on the board PreSearchCheck accepted, with the table its dead-cell check left.
-    Search(Board& board, SearchHost& host) : board_(board), host_(host) {
+    Search(Board& board, SearchHost& host)
+        : board_(board), host_(host), startedClean_(!anyRepeatedDigit(board)) {
         trail_.reserve(4 * kCellCount);
     }
 
@@ -62,7 +98,7 @@ class Search {
             const uint16_t mask = board_.Candidates.Mask(c);
             if (mask != 0) {
                 levels_[++level_] = {static_cast<uint8_t>(c), mask,
-                                     static_cast<uint32_t>(trail_.size())};
+                                     static_cast<uint32_t>(trail_.size()), board_.Candidates};
                 return true;
             }
         }
@@ -77,11 +113,7 @@ class Search {
         board_.SetCell(level.cell, digit, false, BackColour::White);
         board_.RecordChanges = true;
         board_.ChangeLog.Clear();
-        if (tableExact_) {
-            FillForcedCellsAfter(board_, level.cell);
-        } else {
-            FillForcedCells(board_);
-        }
+        FillForcedCellsAfter(board_, level.cell);
         board_.RecordChanges = false;
         const std::vector<uint8_t>& filled = board_.ChangeLog.Cells();
         trail_.insert(trail_.end(), filled.begin(), filled.end());
@@ -96,9 +128,103 @@ class Search {
     // fill left the table exact, so the dead-cell check need not recompute it.
     bool check() {
         const int dead = MarkDeadCellsOnExactTable(board_);
-        const int duplicates = MarkDuplicates(board_);
-        tableExact_ = true;
+        const int duplicates = markDuplicates();
         return dead > 0 || duplicates > 0;
+    }
+
+    // MarkDuplicates without its scan of the whole board. Before each try the board holds no
+    // repeated digit when the search started without any: a passed check leaves none (a
+    // repeat always includes a cell just written, on white, so the check would have counted
+    // it), and backing up restores such a board. Each cell the try wrote holds a digit that
+    // was a candidate when its pass began, so a repeat can only be between two of them. The
+    // repeats are marked as MarkDuplicates marks them: units in its order, digits ascending,
+    // cells in the unit's order.
+    int markDuplicates() {
+        if (!startedClean_) {
+            return MarkDuplicates(board_);
+        }
+        std::array<uint16_t, 27> repeated{};
+        if (!repeatsAmongWritten(repeated)) {
+            return 0;
+        }
+        int count = 0;
+        const auto& units = AllUnits();
+        for (int u = 0; u < 27; ++u) {
+            for (uint16_t digits = repeated[u]; digits != 0;
+                 digits &= static_cast<uint16_t>(digits - 1)) {
+                markCells(units[u], std::countr_zero(digits), count);
+            }
+        }
+        return count;
+    }
+
+    // Per unit (numbered as AllUnits), the digits that two cells written by this try hold.
+    // False when there are none, as on most tries.
+    bool repeatsAmongWritten(std::array<uint16_t, 27>& repeated) {
+        std::array<uint16_t, 27> placed{};
+        uint16_t any = 0;
+        ++tryStamp_;
+        const auto add = [&](int cell) {
+            if (writtenOn_[cell] == tryStamp_) {
+                return;  // written twice: its final digit is counted already
+            }
+            writtenOn_[cell] = tryStamp_;
+            const auto digit = static_cast<uint16_t>(1U << board_.Cells[cell].Digit);
+            const CellUnits units = kCellUnits[cell];
+            const auto inRow = static_cast<uint16_t>(placed[units.row] & digit);
+            const auto inColumn = static_cast<uint16_t>(placed[units.column] & digit);
+            const auto inBox = static_cast<uint16_t>(placed[units.box] & digit);
+            placed[units.row] |= digit;
+            placed[units.column] |= digit;
+            placed[units.box] |= digit;
+            const auto inAny = static_cast<uint16_t>(inRow | inColumn | inBox);
+            any |= inAny;
+            if (inAny != 0) {
+                repeated[units.row] |= inRow;
+                repeated[units.column] |= inColumn;
+                repeated[units.box] |= inBox;
+            }
+        };
+        add(levels_[level_].cell);
+        for (const uint8_t cell : board_.ChangeLog.Cells()) {
+            add(cell);
+        }
+        return any != 0;
+    }
+
+    // The marking MarkDuplicates does for one repeated digit of a unit: each cell holding it,
+    // in the unit's order, counted unless it is yellow already.
+    void markCells(const Unit& unit, int digit, int& count) {
+        for (const uint8_t cell : unit) {
+            const CellState state = board_.Cells[cell];
+            if (state.Digit == digit) {
+                count += board_.Background(cell) != BackColour::Yellow ? 1 : 0;
+                board_.SetCell(cell, state.Digit, state.Fixed, BackColour::Yellow);
+            }
+        }
+    }
+
+    // True when two cells this try wrote share a unit and a digit; also, harmlessly, when a
+    // cell was written twice (it then meets itself).
+    bool clashAmongWritten() const {
+        std::array<uint16_t, 27> placed{};
+        const auto clashes = [&](int cell) {
+            const auto digit = static_cast<uint16_t>(1U << board_.Cells[cell].Digit);
+            const CellUnits& units = kCellUnits[cell];
+            uint16_t& row = placed[units.row];
+            uint16_t& column = placed[units.column];
+            uint16_t& box = placed[units.box];
+            const bool met = ((row | column | box) & digit) != 0;
+            row |= digit;
+            column |= digit;
+            box |= digit;
+            return met;
+        };
+        bool clash = clashes(levels_[level_].cell);
+        for (const uint8_t cell : board_.ChangeLog.Cells()) {
+            clash = clashes(cell) || clash;
+        }
+        return clash;
     }
 
     // Empties the cells the top level's propagation filled, oldest first.
@@ -112,9 +238,9 @@ class Search {
     }
 
     // Gives up every level whose options are used up, then readies the board for the next
-    // option of the level left on top. False when the first level is used up too.
+    // option of the level left on top, with the table it had when it was opened (the board is
+    // back as it was then, but for the level's cell). False when the first level is used up.
     bool backUp() {
-        tableExact_ = false;
         while (levels_[level_].options == 0) {
             undoPropagation();
             board_.SetCell(levels_[level_].cell, 0, false, BackColour::White);
@@ -123,6 +249,7 @@ class Search {
             }
         }
         undoPropagation();
+        board_.Candidates = levels_[level_].table;
         return true;
     }
 
@@ -131,8 +258,11 @@ class Search {
     std::array<Level, kCellCount + 1> levels_{};
     int level_ = 0;
     std::vector<uint8_t> trail_;
-    // Candidates is exact for the board, as after a check; emptying cells makes it stale.
-    bool tableExact_ = true;
+    // No digit repeated anywhere when the search began.
+    bool startedClean_;
+    // Per cell, the last try that wrote it (tries numbered from 1): each cell counts once.
+    std::array<uint32_t, kCellCount + 1> writtenOn_{};
+    uint32_t tryStamp_ = 0;
 };
 
 SearchHost& silentHost() {
