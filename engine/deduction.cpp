@@ -4,6 +4,11 @@
 #include <bit>
 #include <cstring>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define NINEFOLD_DEDUCTION_SSE2 1
+#endif
+
 #include "engine/candidates.h"
 #include "engine/unit_tally.h"
 
@@ -148,36 +153,112 @@ void fillHiddenSingles(Board& board, Writes& writes) {
     }
 }
 
-// Cells with exactly one candidate, one flag byte per cell (cell c at c - 1), padded to whole
-// words. Written as a plain loop over the table so the compiler does it eight cells at a time:
-// such cells are rare, and a branch per cell would mostly be mispredicted.
-using CellFlags = std::array<uint8_t, 88>;
+// A set of cells: bit c - 1 of the two words for cell c. Such cells are rare, so they are
+// found eight cells at a time without a branch per cell, then visited in cell order.
+struct CellSet {
+    std::array<uint64_t, 2> words{};
 
-CellFlags singleCandidateCells(const uint16_t* masks) {
-    CellFlags flags{};
-    for (int i = 0; i < kCellCount; ++i) {
-        // In 16-bit arithmetic throughout, so each vector step takes eight cells.
-        const uint16_t mask = masks[i + 1];
-        const auto lower = static_cast<uint16_t>(mask & static_cast<uint16_t>(mask - 1U));
-        flags[i] = static_cast<uint8_t>((mask != 0) & (lower == 0));
-    }
-    return flags;
-}
-
-void fillNakedSingles(Board& board, Writes& writes) {
-    const CellFlags flags = singleCandidateCells(board.Candidates.Masks());
-    for (int base = 0; base < kCellCount; base += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, &flags[base], sizeof word);
-        for (; word != 0; word &= word - 1) {
-            const int c = base + std::countr_zero(word) / 8 + 1;
-            if (board.Cells[c].Digit == 0) {
-                board.SetCell(c, std::countr_zero(board.Candidates.Mask(c)), false,
-                              BackColour::White);
-                writes.Add(c);
+    void Add(int cell) { words[(cell - 1) >> 6] |= uint64_t{1} << ((cell - 1) & 63); }
+    template <typename Visit>
+    void ForEach(Visit visit) const {
+        for (int w = 0; w < 2; ++w) {
+            for (uint64_t word = words[w]; word != 0; word &= word - 1) {
+                visit(64 * w + std::countr_zero(word) + 1);
             }
         }
     }
+};
+
+#ifdef NINEFOLD_DEDUCTION_SSE2
+
+// One bit per 16-bit lane (lane 0 lowest) from a lane-wise comparison result.
+unsigned laneBits(__m128i lanes) {
+    const __m128i bytes = _mm_packs_epi16(lanes, _mm_setzero_si128());
+    return static_cast<unsigned>(_mm_movemask_epi8(bytes)) & 0xFFU;
+}
+
+__m128i loadEight(const void* from) {
+    return _mm_loadu_si128(static_cast<const __m128i*>(from));
+}
+
+// The cells 1–80 whose eight-cell group passes a lane-wise test, eight groups to the first
+// word and two to the second; cell 81 is left to the caller.
+template <typename Test>
+CellSet cellsPassing(Test test) {
+    CellSet cells;
+    for (int g = 0; g < 10; ++g) {
+        const uint64_t bits = laneBits(test(8 * g + 1));
+        cells.words[g >> 3] |= bits << (8 * (g & 7));
+    }
+    return cells;
+}
+
+bool singleBit(uint16_t mask) {
+    return mask != 0 && (mask & (mask - 1)) == 0;
+}
+
+CellSet singleCandidateCells(const uint16_t* masks) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i one = _mm_set1_epi16(1);
+    CellSet cells = cellsPassing([&](int first) {
+        const __m128i mask = loadEight(masks + first);
+        const __m128i lower = _mm_and_si128(mask, _mm_sub_epi16(mask, one));
+        return _mm_andnot_si128(_mm_cmpeq_epi16(mask, zero), _mm_cmpeq_epi16(lower, zero));
+    });
+    if (singleBit(masks[kCellCount])) {
+        cells.Add(kCellCount);
+    }
+    return cells;
+}
+
+// Empty cells without a candidate. A cell's record is two bytes, its digit the first.
+CellSet deadCells(const Board& board) {
+    static_assert(sizeof(CellState) == 2);
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i digitByte = _mm_set1_epi16(0xFF);
+    const uint16_t* masks = board.Candidates.Masks();
+    CellSet cells = cellsPassing([&](int first) {
+        const __m128i digits = _mm_and_si128(loadEight(&board.Cells[first]), digitByte);
+        return _mm_and_si128(_mm_cmpeq_epi16(digits, zero),
+                             _mm_cmpeq_epi16(loadEight(masks + first), zero));
+    });
+    if (board.Cells[kCellCount].Digit == 0 && masks[kCellCount] == 0) {
+        cells.Add(kCellCount);
+    }
+    return cells;
+}
+
+#else
+
+CellSet singleCandidateCells(const uint16_t* masks) {
+    CellSet cells;
+    for (int c = 1; c <= kCellCount; ++c) {
+        if (masks[c] != 0 && (masks[c] & (masks[c] - 1)) == 0) {
+            cells.Add(c);
+        }
+    }
+    return cells;
+}
+
+CellSet deadCells(const Board& board) {
+    CellSet cells;
+    for (int c = 1; c <= kCellCount; ++c) {
+        if (board.Cells[c].Digit == 0 && board.Candidates.Mask(c) == 0) {
+            cells.Add(c);
+        }
+    }
+    return cells;
+}
+
+#endif
+
+void fillNakedSingles(Board& board, Writes& writes) {
+    singleCandidateCells(board.Candidates.Masks()).ForEach([&](int c) {
+        if (board.Cells[c].Digit == 0) {
+            board.SetCell(c, std::countr_zero(board.Candidates.Mask(c)), false, BackColour::White);
+            writes.Add(c);
+        }
+    });
 }
 
 // The four passes of a cycle; 0–2 are the row, column and box units, 3 the naked singles.
@@ -269,22 +350,11 @@ int MarkDeadCells(Board& board) {
 }
 
 int MarkDeadCellsOnExactTable(Board& board) {
-    // Flags first, in a plain loop the compiler does eight cells at a time; dead cells are
-    // rare, and most calls find none.
-    CellFlags dead{};
-    const uint16_t* masks = board.Candidates.Masks();
-    for (int i = 0; i < kCellCount; ++i) {
-        dead[i] = static_cast<uint8_t>((board.Cells[i + 1].Digit == 0) & (masks[i + 1] == 0));
-    }
     int count = 0;
-    for (int base = 0; base < kCellCount; base += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, &dead[base], sizeof word);
-        for (; word != 0; word &= word - 1) {
-            board.SetCell(base + std::countr_zero(word) / 8 + 1, 0, false, BackColour::Yellow);
-            ++count;
-        }
-    }
+    deadCells(board).ForEach([&](int c) {
+        board.SetCell(c, 0, false, BackColour::Yellow);
+        ++count;
+    });
     return count;
 }
 
