@@ -126,18 +126,14 @@ constexpr int memberOf(int u, int k) {
 template <int Kind>
 void fillHiddenSingles(Board& board, Writes& writes) {
     const uint16_t* masks = board.Candidates.Masks();
-    const UnitTallies tallies = Kind == 0   ? RowTallies(masks)
-                                : Kind == 1 ? ColumnTallies(masks)
-                                            : BoxTallies(masks);
-    uint16_t any = 0;
-    for (const DigitTally& tally : tallies) {
-        any |= tally.Singles();
-    }
-    if (any == 0) {
+    const UnitSingles found = Kind == 0   ? RowSingles(masks)
+                              : Kind == 1 ? ColumnSingles(masks)
+                                          : BoxSingles(masks);
+    if (found.units == 0) {
         return;
     }
     for (int u = 0; u < 9; ++u) {
-        uint16_t singles = tallies[u].Singles();
+        uint16_t singles = found.digits[u];
         while (singles != 0) {
             const int digit = std::countr_zero(singles);
             singles &= static_cast<uint16_t>(singles - 1);

@@ -180,6 +180,77 @@ UnitTallies BoxTallies(const uint16_t* sets) {
     return tallies;
 }
 
+namespace {
+
+__m128i singlesOf(const Vector& v) {
+    return _mm_andnot_si128(v.twice, v.once);
+}
+
+// Bit u set for each non-empty entry.
+uint16_t nonEmpty(const std::array<uint16_t, 9>& digits) {
+    uint16_t units = 0;
+    for (int u = 0; u < 9; ++u) {
+        units |= static_cast<uint16_t>((digits[u] != 0 ? 1U : 0U) << u);
+    }
+    return units;
+}
+
+}  // namespace
+
+UnitSingles RowSingles(const uint16_t* sets) {
+    UnitSingles singles;
+    for (int r = 0; r < 9; r += 2) {
+        const __m128i first = loadRow(sets, r);
+        const __m128i second = r + 1 < 9 ? loadRow(sets, r + 1) : _mm_setzero_si128();
+        const __m128i low = _mm_unpacklo_epi64(first, second);
+        const __m128i high = _mm_unpackhi_epi64(first, second);
+        Vector rows{_mm_or_si128(low, high), _mm_and_si128(low, high)};
+        rows.Add(rows.Shifted<1>());
+        rows.Add(rows.Shifted<2>());
+        // Column 9 of each row joins its row's lane.
+        __m128i last = _mm_insert_epi16(_mm_setzero_si128(), sets[9 * r + 9], 0);
+        if (r + 1 < 9) {
+            last = _mm_insert_epi16(last, sets[9 * r + 18], 4);
+        }
+        rows.Add(last);
+        const __m128i found = singlesOf(rows);
+        singles.digits[r] = static_cast<uint16_t>(_mm_extract_epi16(found, 0));
+        if (r + 1 < 9) {
+            singles.digits[r + 1] = static_cast<uint16_t>(_mm_extract_epi16(found, 4));
+        }
+    }
+    singles.units = nonEmpty(singles.digits);
+    return singles;
+}
+
+UnitSingles ColumnSingles(const uint16_t* sets) {
+    const RowSum sum = addRows(sets, 0, 9);
+    UnitSingles singles;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(singles.digits.data()), singlesOf(sum.columns));
+    singles.digits[8] = sum.last.Singles();
+    singles.units = nonEmpty(singles.digits);
+    return singles;
+}
+
+UnitSingles BoxSingles(const uint16_t* sets) {
+    UnitSingles singles;
+    for (int band = 0; band < 3; ++band) {
+        const RowSum sum = addRows(sets, 3 * band, 3 * band + 3);
+        Vector boxes = sum.columns;
+        boxes.Add(sum.columns.Shifted<1>());
+        boxes.Add(sum.columns.Shifted<2>());
+        // Column 9 joins the third box, in lane 6.
+        boxes.Add(Vector{_mm_insert_epi16(_mm_setzero_si128(), sum.last.once, 6),
+                         _mm_insert_epi16(_mm_setzero_si128(), sum.last.twice, 6)});
+        const __m128i found = singlesOf(boxes);
+        singles.digits[3 * band] = static_cast<uint16_t>(_mm_extract_epi16(found, 0));
+        singles.digits[3 * band + 1] = static_cast<uint16_t>(_mm_extract_epi16(found, 3));
+        singles.digits[3 * band + 2] = static_cast<uint16_t>(_mm_extract_epi16(found, 6));
+    }
+    singles.units = nonEmpty(singles.digits);
+    return singles;
+}
+
 #else
 
 UnitTallies RowTallies(const uint16_t* sets) {
@@ -231,6 +302,33 @@ UnitTallies BoxTallies(const uint16_t* sets) {
         add(box[2], columns.last);
     }
     return tallies;
+}
+
+#endif
+
+#ifndef NINEFOLD_TALLY_SSE2
+
+namespace {
+
+UnitSingles singlesOf(const UnitTallies& tallies) {
+    UnitSingles singles;
+    for (int u = 0; u < 9; ++u) {
+        singles.digits[u] = tallies[u].Singles();
+        singles.units |= static_cast<uint16_t>((singles.digits[u] != 0 ? 1U : 0U) << u);
+    }
+    return singles;
+}
+
+}  // namespace
+
+UnitSingles RowSingles(const uint16_t* sets) {
+    return singlesOf(RowTallies(sets));
+}
+UnitSingles ColumnSingles(const uint16_t* sets) {
+    return singlesOf(ColumnTallies(sets));
+}
+UnitSingles BoxSingles(const uint16_t* sets) {
+    return singlesOf(BoxTallies(sets));
 }
 
 #endif

@@ -22,4 +22,14 @@ UnitTallies RowTallies(const uint16_t* sets);
 UnitTallies ColumnTallies(const uint16_t* sets);
 UnitTallies BoxTallies(const uint16_t* sets);
 
+// Per unit, the digits found in exactly one of its cells, and which units have any.
+struct UnitSingles {
+    std::array<uint16_t, 9> digits{};  // entry u: unit u + 1
+    uint16_t units = 0;                // bit u: digits[u] is not empty
+};
+
+UnitSingles RowSingles(const uint16_t* sets);
+UnitSingles ColumnSingles(const uint16_t* sets);
+UnitSingles BoxSingles(const uint16_t* sets);
+
 }  // namespace ninefold
