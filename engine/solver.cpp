@@ -26,18 +26,51 @@ struct Level {
     CandidateTable table;
 };
 
-// The units of every cell, numbered as AllUnits (row 0–8, column 9–17, box 18–26); element 0
-// unused.
-struct CellUnits {
-    uint8_t row, column, box;
-};
-constexpr std::array<CellUnits, kCellCount + 1> kCellUnits = [] {
-    std::array<CellUnits, kCellCount + 1> units{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        units[c] = {static_cast<uint8_t>((c - 1) / 9), static_cast<uint8_t>(9 + (c - 1) % 9),
-                    static_cast<uint8_t>(18 + BoxOf(c) - 1)};
+// A set of cells as two words, bit c - 1 for cell c.
+struct CellBits {
+    std::array<uint64_t, 2> words{};
+
+    constexpr void Add(int cell) { words[(cell - 1) >> 6] |= uint64_t{1} << ((cell - 1) & 63); }
+    constexpr bool Meets(const CellBits& other) const {
+        return ((words[0] & other.words[0]) | (words[1] & other.words[1])) != 0;
     }
-    return units;
+    constexpr CellBits And(const CellBits& other) const {
+        return {{words[0] & other.words[0], words[1] & other.words[1]}};
+    }
+};
+
+// Per cell, its units (numbered as AllUnits) and its peers as cell sets; element 0 unused.
+struct CellPlaces {
+    std::array<uint8_t, 3> units;  // row, column, box
+    CellBits peers;
+};
+
+constexpr std::array<CellBits, 27> kUnitCells = [] {
+    std::array<CellBits, 27> cells{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        cells[(c - 1) / 9].Add(c);
+        cells[9 + (c - 1) % 9].Add(c);
+        cells[18 + BoxOf(c) - 1].Add(c);
+    }
+    return cells;
+}();
+
+constexpr std::array<CellPlaces, kCellCount + 1> kCellPlaces = [] {
+    std::array<CellPlaces, kCellCount + 1> places{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        CellPlaces& place = places[c];
+        place.units = {static_cast<uint8_t>((c - 1) / 9), static_cast<uint8_t>(9 + (c - 1) % 9),
+                       static_cast<uint8_t>(18 + BoxOf(c) - 1)};
+        CellBits self;
+        self.Add(c);
+        for (int w = 0; w < 2; ++w) {
+            for (const uint8_t unit : place.units) {
+                place.peers.words[w] |= kUnitCells[unit].words[w];
+            }
+            place.peers.words[w] &= ~self.words[w];
+        }
+    }
+    return places;
 }();
 
 // True when some digit occurs twice in a row, a column or a box.
@@ -159,37 +192,30 @@ class Search {
     }
 
     // Per unit (numbered as AllUnits), the digits that two cells written by this try hold.
-    // False when there are none, as on most tries.
-    bool repeatsAmongWritten(std::array<uint16_t, 27>& repeated) {
-        std::array<uint16_t, 27> placed{};
-        uint16_t any = 0;
-        ++tryStamp_;
+    // False when there are none, as on most tries. A cell written twice meets only its peers,
+    // never itself, so it counts once.
+    bool repeatsAmongWritten(std::array<uint16_t, 27>& repeated) const {
+        std::array<CellBits, 10> placed{};  // per digit, the written cells holding it
+        bool any = false;
         const auto add = [&](int cell) {
-            if (writtenOn_[cell] == tryStamp_) {
-                return;  // written twice: its final digit is counted already
+            const int digit = board_.Cells[cell].Digit;
+            const CellPlaces& place = kCellPlaces[cell];
+            if (place.peers.Meets(placed[digit])) {
+                any = true;
+                const CellBits met = place.peers.And(placed[digit]);
+                for (const uint8_t unit : place.units) {
+                    if (kUnitCells[unit].Meets(met)) {
+                        repeated[unit] |= static_cast<uint16_t>(1U << digit);
+                    }
+                }
             }
-            writtenOn_[cell] = tryStamp_;
-            const auto digit = static_cast<uint16_t>(1U << board_.Cells[cell].Digit);
-            const CellUnits units = kCellUnits[cell];
-            const auto inRow = static_cast<uint16_t>(placed[units.row] & digit);
-            const auto inColumn = static_cast<uint16_t>(placed[units.column] & digit);
-            const auto inBox = static_cast<uint16_t>(placed[units.box] & digit);
-            placed[units.row] |= digit;
-            placed[units.column] |= digit;
-            placed[units.box] |= digit;
-            const auto inAny = static_cast<uint16_t>(inRow | inColumn | inBox);
-            any |= inAny;
-            if (inAny != 0) {
-                repeated[units.row] |= inRow;
-                repeated[units.column] |= inColumn;
-                repeated[units.box] |= inBox;
-            }
+            placed[digit].Add(cell);
         };
         add(levels_[level_].cell);
         for (const uint8_t cell : board_.ChangeLog.Cells()) {
             add(cell);
         }
-        return any != 0;
+        return any;
     }
 
     // The marking MarkDuplicates does for one repeated digit of a unit: each cell holding it,
@@ -202,29 +228,6 @@ class Search {
                 board_.SetCell(cell, state.Digit, state.Fixed, BackColour::Yellow);
             }
         }
-    }
-
-    // True when two cells this try wrote share a unit and a digit; also, harmlessly, when a
-    // cell was written twice (it then meets itself).
-    bool clashAmongWritten() const {
-        std::array<uint16_t, 27> placed{};
-        const auto clashes = [&](int cell) {
-            const auto digit = static_cast<uint16_t>(1U << board_.Cells[cell].Digit);
-            const CellUnits& units = kCellUnits[cell];
-            uint16_t& row = placed[units.row];
-            uint16_t& column = placed[units.column];
-            uint16_t& box = placed[units.box];
-            const bool met = ((row | column | box) & digit) != 0;
-            row |= digit;
-            column |= digit;
-            box |= digit;
-            return met;
-        };
-        bool clash = clashes(levels_[level_].cell);
-        for (const uint8_t cell : board_.ChangeLog.Cells()) {
-            clash = clashes(cell) || clash;
-        }
-        return clash;
     }
 
     // Empties the cells the top level's propagation filled, oldest first.
@@ -260,9 +263,6 @@ class Search {
     std::vector<uint8_t> trail_;
     // No digit repeated anywhere when the search began.
     bool startedClean_;
-    // Per cell, the last try that wrote it (tries numbered from 1): each cell counts once.
-    std::array<uint32_t, kCellCount + 1> writtenOn_{};
-    uint32_t tryStamp_ = 0;
 };
 
 SearchHost& silentHost() {
