@@ -137,14 +137,15 @@ void fillHiddenSingles(Board& board, Writes& writes) {
         while (singles != 0) {
             const int digit = std::countr_zero(singles);
             singles &= static_cast<uint16_t>(singles - 1);
+            // The one member holding the digit, found without a branch per member.
+            unsigned members = 0;
             for (int k = 0; k < 9; ++k) {
-                const int cell = memberOf<Kind>(u, k);
-                if (board.Candidates(cell, digit) != 0) {
-                    board.SetCell(cell, digit, false, BackColour::White);
-                    writes.Add(cell);
-                    break;
-                }
+                members |= ((static_cast<unsigned>(masks[memberOf<Kind>(u, k)]) >> digit) & 1U)
+                           << k;
             }
+            const int cell = memberOf<Kind>(u, std::countr_zero(members));
+            board.SetCell(cell, digit, false, BackColour::White);
+            writes.Add(cell);
         }
     }
 }
