@@ -44,6 +44,8 @@ class CandidateTable {
     uint16_t Mask(int cell) const { return masks_[cell]; }
     // Every mask in cell order, element 0 unused: for scans that read four cells at a time.
     const uint16_t* Masks() const { return masks_.data(); }
+    // For the forced-cell fill, which updates many cells' masks in place at once.
+    uint16_t* Masks() { return masks_.data(); }
     void SetMask(int cell, uint16_t mask) { masks_[cell] = mask; }
     void Reset() { masks_.fill(kAllDigits); }
 

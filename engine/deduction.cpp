@@ -24,12 +24,6 @@ struct Writes {
     void Add(int cell) { cells[count++] = static_cast<uint8_t>(cell); }
 };
 
-// The table's masks for writing in place, four neighbouring cells per 64-bit word. The table
-// hands out only a reading pointer; the Board, and so its table, is not const here.
-uint16_t* writableMasks(Board& board) {
-    return const_cast<uint16_t*>(board.Candidates.Masks());
-}
-
 // masks[at … at + 3] &= the four lanes of keep, lane 0 at masks[at].
 void keepInFour(uint16_t* masks, int at, const std::array<uint16_t, 4>& keep) {
     uint64_t word;
@@ -99,7 +93,7 @@ void refreshCandidates(Board& board, const Writes& writes) {
         ComputeCandidates(board);
         return;
     }
-    uint16_t* masks = writableMasks(board);
+    uint16_t* masks = board.Candidates.Masks();
     for (int i = 0; i < writes.count; ++i) {
         const int cell = writes.cells[i];
         excludeFromPeers(masks, cell, board.Cells[cell].Digit);
