@@ -119,25 +119,30 @@ RowSum addRows(const uint16_t* sets, int first, int last) {
     return sum;
 }
 
-}  // namespace
-
 __m128i loadRow(const uint16_t* sets, int row) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(sets + 9 * row + 1));
 }
 
+// Rows r and r + 1 (an empty row after row 9) over columns 1–8: columns 1–4 of both rows added
+// to columns 5–8, then neighbouring lanes twice, which leaves row r in lane 0 and row r + 1 in
+// lane 4.
+Vector rowPair(const uint16_t* sets, int r) {
+    const __m128i first = loadRow(sets, r);
+    const __m128i second = r + 1 < 9 ? loadRow(sets, r + 1) : _mm_setzero_si128();
+    const __m128i low = _mm_unpacklo_epi64(first, second);
+    const __m128i high = _mm_unpackhi_epi64(first, second);
+    Vector rows{_mm_or_si128(low, high), _mm_and_si128(low, high)};
+    rows.Add(rows.Shifted<1>());
+    rows.Add(rows.Shifted<2>());
+    return rows;
+}
+
+}  // namespace
+
 UnitTallies RowTallies(const uint16_t* sets) {
     UnitTallies tallies{};
-    // Two rows per vector: columns 1–4 of both rows added to columns 5–8, then neighbouring
-    // lanes twice, which leaves the first row in lane 0 and the second in lane 4. Row 9 is
-    // paired with an empty row.
     for (int r = 0; r < 9; r += 2) {
-        const __m128i first = loadRow(sets, r);
-        const __m128i second = r + 1 < 9 ? loadRow(sets, r + 1) : _mm_setzero_si128();
-        const __m128i low = _mm_unpacklo_epi64(first, second);
-        const __m128i high = _mm_unpackhi_epi64(first, second);
-        Vector rows{_mm_or_si128(low, high), _mm_and_si128(low, high)};
-        rows.Add(rows.Shifted<1>());
-        rows.Add(rows.Shifted<2>());
+        const Vector rows = rowPair(sets, r);
         tallies[r] = rows.Lane<0>();
         add(tallies[r], sets[9 * r + 9]);
         if (r + 1 < 9) {
@@ -200,13 +205,7 @@ uint16_t nonEmpty(const std::array<uint16_t, 9>& digits) {
 UnitSingles RowSingles(const uint16_t* sets) {
     UnitSingles singles;
     for (int r = 0; r < 9; r += 2) {
-        const __m128i first = loadRow(sets, r);
-        const __m128i second = r + 1 < 9 ? loadRow(sets, r + 1) : _mm_setzero_si128();
-        const __m128i low = _mm_unpacklo_epi64(first, second);
-        const __m128i high = _mm_unpackhi_epi64(first, second);
-        Vector rows{_mm_or_si128(low, high), _mm_and_si128(low, high)};
-        rows.Add(rows.Shifted<1>());
-        rows.Add(rows.Shifted<2>());
+        Vector rows = rowPair(sets, r);
         // Column 9 of each row joins its row's lane.
         __m128i last = _mm_insert_epi16(_mm_setzero_si128(), sets[9 * r + 9], 0);
         if (r + 1 < 9) {
