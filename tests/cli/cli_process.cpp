@@ -61,23 +61,20 @@ std::string CliFolder::Read(const std::string& name) const {
 
 CliRun CliFolder::Run(const std::vector<std::string>& args, const std::string& input) const {
     Write(".stdin", input);
-    const std::string shell = "cd " + quoted(path_.string()) + " && " + commandLine(args) +
-                              " < .stdin > .stdout 2> .stderr";
-    CliRun run;
-    run.status = exitStatus(std::system(shell.c_str()));
-    run.out = Read(".stdout");
-    run.err = Read(".stderr");
-    return run;
+    return runShell(commandLine(args) + " < .stdin > .stdout 2> .stderr", ".stderr");
 }
 
 CliRun CliFolder::RunWithTerminalStderr(const std::vector<std::string>& args) const {
     const std::string inner = commandLine(args) + " > .stdout";
-    const std::string shell = "cd " + quoted(path_.string()) + " && script -qec " + quoted(inner) +
-                              " /dev/null > .terminal 2>&1";
+    return runShell("script -qec " + quoted(inner) + " /dev/null > .terminal 2>&1", ".terminal");
+}
+
+CliRun CliFolder::runShell(const std::string& command, const std::string& errFile) const {
+    const std::string shell = "cd " + quoted(path_.string()) + " && " + command;
     CliRun run;
     run.status = exitStatus(std::system(shell.c_str()));
     run.out = Read(".stdout");
-    run.err = Read(".terminal");
+    run.err = Read(errFile);
     return run;
 }
 

@@ -31,6 +31,8 @@ class CliFolder {
     CliRun RunWithTerminalStderr(const std::vector<std::string>& args) const;
 
   private:
+    // Runs command in the folder; standard output in .stdout, the error text in errFile.
+    CliRun runShell(const std::string& command, const std::string& errFile) const;
     std::filesystem::path path_;
 };
 

@@ -38,6 +38,16 @@ TEST(CheckDiagram, StageTextsAndMarks) {
         std::vector<int> marked;
     };
     const std::string empty(81, '.');
+    // Row 1 holds 1-8 and cell 81 the 9 of column 9: cell 9 has no digit left.
+    const std::string deadNine = withCells(empty, {{1, '1'},
+                                                   {2, '2'},
+                                                   {3, '3'},
+                                                   {4, '4'},
+                                                   {5, '5'},
+                                                   {6, '6'},
+                                                   {7, '7'},
+                                                   {8, '8'},
+                                                   {81, '9'}});
     const Case cases[] = {
         {"no clash, no dead cell", empty, "1- Entries matched.\r\n2- No logical error found.", {}},
         {"a pair is two errors",
@@ -49,29 +59,11 @@ TEST(CheckDiagram, StageTextsAndMarks) {
          "1- 3 errors found in entries!\r\n2- No logical error found.",
          {1, 5, 9}},
         {"one dead cell, singular",
-         withCells(empty, {{1, '1'},
-                           {2, '2'},
-                           {3, '3'},
-                           {4, '4'},
-                           {5, '5'},
-                           {6, '6'},
-                           {7, '7'},
-                           {8, '8'},
-                           {81, '9'}}),
+         deadNine,
          "1- Entries matched.\r\n2- 1 logical error found!",
          {9}},
         {"a clash and a dead cell",
-         withCells(empty, {{1, '1'},
-                           {2, '2'},
-                           {3, '3'},
-                           {4, '4'},
-                           {5, '5'},
-                           {6, '6'},
-                           {7, '7'},
-                           {8, '8'},
-                           {81, '9'},
-                           {73, '5'},
-                           {79, '5'}}),
+         withCells(deadNine, {{73, '5'}, {79, '5'}}),
          "1- 2 errors found in entries!\r\n2- 1 logical error found!",
          {9, 73, 79}},
     };
