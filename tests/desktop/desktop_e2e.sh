@@ -15,7 +15,7 @@ cp "$game" "$program"
 export HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION QT_QPA_PLATFORMTHEME KDE_FULL_SESSION
 
-start_xvfb 141
+start_xvfb
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
 game_pid=$!

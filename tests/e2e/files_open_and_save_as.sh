@@ -21,7 +21,7 @@ for i in $(seq 0 80); do
 done >"$puzzle"
 [ "$(stat -c %s "$puzzle")" -eq 243 ] || fail "test puzzle is not 243 bytes"
 
-start_xvfb 90
+start_xvfb
 
 # Quoted on purpose: the game removes the quotes and joins its arguments with blanks.
 env -u QT_QPA_PLATFORMTHEME -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION QT_QPA_PLATFORM=xcb "$work/bin/ninefold" "\"$puzzle\"" \

@@ -1,5 +1,5 @@
 # Shared by the end-to-end scripts: a temporary work folder cleaned up on exit, failure
-# reporting, polling, a private Xvfb on a free display, and the Save As dialog driven by keys.
+# reporting, polling, a private Xvfb, and the Save As dialog driven by keys.
 # Source it; it sets `work` and, after start_xvfb, DISPLAY.
 
 work=$(mktemp -d)
@@ -29,20 +29,15 @@ wait_for() {
     return 1
 }
 
-# Starts Xvfb on the first free display from $1 up and points DISPLAY at it.
+# Starts a private Xvfb and points DISPLAY at it. Xvfb picks a free display itself and writes
+# its number once it listens, so two tests starting at once can't pick the same one; -noreset
+# keeps it accepting connections when its last client leaves between two runs of the game.
 start_xvfb() {
-    local display=""
-    for n in $(seq "$1" $(($1 + 49))); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            display=":$n"
-            break
-        fi
-    done
-    [ -n "$display" ] || fail "no free display number"
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    export DISPLAY=$display
-    wait_for 100 xdpyinfo || fail "Xvfb did not start"
+    wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$work/display")"
 }
 
 # Waits for the game's window and prints its id.
