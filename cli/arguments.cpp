@@ -14,8 +14,8 @@ struct NamedCommand {
 };
 
 constexpr NamedCommand kCommands[] = {
-    {"solve", Command::Solve},       {"deduce", Command::Deduce},   {"check", Command::Check},
-    {"generate", Command::Generate}, {"convert", Command::Convert},
+    {"solve", Command::Solve}, {"deduce", Command::Deduce},     {"check", Command::Check},
+    {"count", Command::Count}, {"generate", Command::Generate}, {"convert", Command::Convert},
 };
 
 std::optional<uint64_t> parseNumber(std::string_view text) {
@@ -42,22 +42,38 @@ std::optional<std::string> optionValue(const std::vector<std::string>& words, st
     return std::nullopt;
 }
 
-std::string parseGenerateOption(const std::vector<std::string>& words, std::size_t& i,
-                                Arguments& args) {
+// A numeric option of the command. Generate takes --count and --seed, count takes --limit;
+// a limit of 0 would count nothing, so it starts at 1.
+std::string parseCommandOption(const std::vector<std::string>& words, std::size_t& i,
+                               Arguments& args) {
+    struct NumberOption {
+        Command command;
+        std::string_view name;
+        uint64_t least;
+        uint64_t& (*field)(Arguments&);
+    };
+    static constexpr NumberOption kOptions[] = {
+        {Command::Generate, "--count", 0, [](Arguments& a) -> uint64_t& { return a.count; }},
+        {Command::Generate, "--seed", 0,
+         [](Arguments& a) -> uint64_t& { return a.seed.emplace(); }},
+        {Command::Count, "--limit", 1, [](Arguments& a) -> uint64_t& { return a.limit; }},
+    };
     const std::string word = words[i];
-    for (const std::string_view name : {std::string_view("--count"), std::string_view("--seed")}) {
-        if (word != name && !word.starts_with(std::string(name) + "=")) {
+    for (const NumberOption& option : kOptions) {
+        const std::string name(option.name);
+        if (args.command != option.command || (word != name && !word.starts_with(name + "="))) {
             continue;
         }
-        const std::optional<std::string> value = optionValue(words, i, name);
+        const std::optional<std::string> value = optionValue(words, i, option.name);
         if (!value) {
-            return std::string(name) + " needs a number";
+            return name + " needs a number";
         }
         const std::optional<uint64_t> number = parseNumber(*value);
-        if (!number) {
-            return std::string(name) + " needs a whole number of 0 or more, not '" + *value + "'";
+        if (!number || *number < option.least) {
+            return name + " needs a whole number of " + std::to_string(option.least) +
+                   " or more, not '" + *value + "'";
         }
-        (name == "--count" ? args.count : args.seed.emplace()) = *number;
+        option.field(args) = *number;
         return {};
     }
     return "unknown option '" + word + "'";
@@ -72,10 +88,7 @@ std::string parseRest(const std::vector<std::string>& words, Arguments& args) {
         } else if (!optionsEnded && word == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && word.size() > 1 && word[0] == '-') {
-            if (args.command != Command::Generate) {
-                return "unknown option '" + word + "'";
-            }
-            if (std::string error = parseGenerateOption(words, i, args); !error.empty()) {
+            if (std::string error = parseCommandOption(words, i, args); !error.empty()) {
                 return error;
             }
         } else {

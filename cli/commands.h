@@ -1,4 +1,4 @@
-// The five commands of ninefold-cli. Each returns the process exit status: 0 when every
+// The six commands of ninefold-cli. Each returns the process exit status: 0 when every
 // puzzle ended solved (or the work was done), 1 when some did not, 2 for unusable input.
 #pragma once
 
@@ -9,6 +9,7 @@ namespace ninefold::cli {
 int RunSolve(const Arguments& args);
 int RunDeduce(const Arguments& args);
 int RunCheck(const Arguments& args);
+int RunCount(const Arguments& args);
 int RunGenerate(const Arguments& args);
 int RunConvert(const Arguments& args);
 

@@ -14,6 +14,7 @@ Commands:
   solve [FILE...]                    complete each puzzle: forced cells, then the search
   deduce [FILE...]                   fill each puzzle's forced cells only
   check [FILE...]                    the Check Diagram report of each grid, as JSON
+  count [--limit N] [FILE...]        the number of solutions of each puzzle, up to N
   generate [--count N] [--seed S]    new puzzles with their solutions
   convert IN OUT                     a text puzzle to a .nfd puzzle file or back
 
@@ -66,6 +67,18 @@ Exit status: 0 when every grid is complete and correct, 1 when some is not, 2 fo
 unusable input.
 )";
 
+constexpr const char* kCount =
+    R"(Usage: ninefold-cli count [--limit N] [FILE...]
+
+Counts the complete, correct grids that keep every digit of each puzzle, and prints one
+line per puzzle: the count, or N followed by '+' when there are N or more (counting stops
+there). N is 1 or more, 2 by default, so "1" means exactly one solution and "2+" more
+than one. A puzzle whose digits already clash counts 0.
+
+Exit status: 0 when every puzzle has a solution, 1 when some has none, 2 for unusable
+input.
+)";
+
 constexpr const char* kGenerate =
     R"(Usage: ninefold-cli generate [--count N] [--seed S]
 
@@ -99,6 +112,8 @@ const char* HelpText(std::optional<Command> command) {
             return kDeduce;
         case Command::Check:
             return kCheck;
+        case Command::Count:
+            return kCount;
         case Command::Generate:
             return kGenerate;
         case Command::Convert:

@@ -19,6 +19,8 @@ int run(const Arguments& args) {
             return RunDeduce(args);
         case Command::Check:
             return RunCheck(args);
+        case Command::Count:
+            return RunCount(args);
         case Command::Generate:
             return RunGenerate(args);
         case Command::Convert:

@@ -33,7 +33,7 @@ TEST(CliBadInput, BadLinesAreNamedAndTheRestIsSolved) {
 
 TEST(CliBadInput, EveryCommandNamesStandardInputAndFiles) {
     CliFolder folder;
-    for (const char* command : {"solve", "deduce", "check"}) {
+    for (const char* command : {"solve", "deduce", "check", "count"}) {
         const CliRun run = folder.Run({command}, "123\n");
         EXPECT_EQ(run.status, 2) << command;
         EXPECT_EQ(run.err, "<stdin>:1: expected 81 cells of 1-9, 0 or .\n") << command;
@@ -77,6 +77,9 @@ TEST(CliCommandLine, UsageErrorsExitTwoWithAMessage) {
         {"generate", "--seed", "abc"},
         {"generate", "--countless", "3"},
         {"generate", "file.txt"},
+        {"count", "--limit", "0"},
+        {"count", "--limit=two"},
+        {"solve", "--limit", "3"},
         {"convert", "only-one.txt"},
         {"convert", "a", "b", "c"},
     };
@@ -94,7 +97,7 @@ TEST(CliCommandLine, HelpOnEveryCommand) {
     const CliRun overview = folder.Run({"--help"});
     EXPECT_EQ(overview.status, 0);
     EXPECT_EQ(overview.out.rfind("Usage: ninefold-cli COMMAND", 0), 0U);
-    for (const char* command : {"solve", "deduce", "check", "generate", "convert"}) {
+    for (const char* command : {"solve", "deduce", "check", "count", "generate", "convert"}) {
         for (const char* flag : {"--help", "-h"}) {
             const CliRun run = folder.Run({command, flag});
             EXPECT_EQ(run.status, 0) << command;

@@ -128,6 +128,19 @@ TEST(CliCheck, ReportAndMarksAsJson) {
     EXPECT_EQ(run.status, 1);
 }
 
+TEST(CliCount, CountsUpToTheLimit) {
+    CliFolder folder;
+    const std::string empty(81, '.');
+    folder.Write("p.txt", std::string(kEasy) + "\n" + empty + "\n" + kClash + "\n");
+    const CliRun run = folder.Run({"count", "p.txt"});
+    EXPECT_EQ(run.out, "1\n2+\n0\n");
+    EXPECT_EQ(run.status, 1) << "the clashing puzzle has no solution";
+    EXPECT_EQ(folder.Run({"count", "--limit=1", "p.txt"}).out, "1+\n1+\n0\n");
+    const CliRun many = folder.Run({"count", "--limit", "5"}, empty + "\n" + kEasy);
+    EXPECT_EQ(many.out, "5+\n1\n");
+    EXPECT_EQ(many.status, 0);
+}
+
 TEST(CliConvert, TextToPuzzleFileAndBack) {
     CliFolder folder;
     folder.Write("in.txt", std::string("# one puzzle\n") + kEasy + "\n");
