@@ -9,6 +9,7 @@
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
 #include "ui/key_codes.h"
+#include "ui/menu_bar.h"
 #include "ui/wait_window.h"
 
 namespace ninefold {
@@ -39,6 +40,7 @@ QAction* addSeparator(QMenu* menu, const char* name) {
 frmGame::frmGame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmGame"));
     setAcceptDrops(true);
+    setMenuBar(new MenuBar(this));
     setCentralWidget(new QWidget(this));
     centralWidget()->setAutoFillBackground(true);
     centralWidget()->setBackgroundRole(QPalette::Window);
