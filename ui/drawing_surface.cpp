@@ -1,4 +1,4 @@
-// Drawing on whole device pixels, and the sunken border.
+// Drawing on whole device pixels, the sunken border, and the palette that ignores disabling.
 #include "ui/drawing_surface.h"
 
 #include <QPainter>
@@ -43,6 +43,19 @@ void DrawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& pale
     FillRing(painter, rect, palette.color(QPalette::Dark), palette.color(QPalette::Light));
     FillRing(painter, rect.adjusted(1, 1, -1, -1), palette.color(QPalette::Shadow),
              palette.color(QPalette::Midlight));
+}
+
+QPalette PersistentPalette(QPalette palette) {
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = static_cast<QPalette::ColorRole>(role);
+        if (r == QPalette::NoRole) {
+            continue;
+        }
+        const QBrush active = palette.brush(QPalette::Active, r);
+        palette.setBrush(QPalette::Disabled, r, active);
+        palette.setBrush(QPalette::Inactive, r, active);
+    }
+    return palette;
 }
 
 }  // namespace ninefold

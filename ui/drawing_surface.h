@@ -1,5 +1,6 @@
 // What the client area's drawing surfaces share: edges on whole device pixels at any scale,
-// and the sunken 3-D border of the cell boxes and the candidate panel.
+// the sunken 3-D border of the cell boxes and the candidate panel, and colours that stay put
+// while the window is disabled.
 #pragma once
 
 #include <QColor>
@@ -26,5 +27,9 @@ void FillRing(QPainter& painter, const QRect& rect, const QColor& topLeft,
 
 // The sunken 3-D single-line border, two pixels on each side just inside the rectangle.
 void DrawSunkenBorder(QPainter& painter, const QRect& rect, const QPalette& palette);
+
+// The palette with its disabled and inactive colours made those of the active window: the
+// grid and the panel keep their look while the wait window has disabled the game window.
+QPalette PersistentPalette(QPalette palette);
 
 }  // namespace ninefold

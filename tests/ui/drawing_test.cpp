@@ -1,6 +1,6 @@
 // What the window draws, read from its pixels at the scale the test runs with: every cell box
 // and the panel with their whole sunken border and no gap, all four sides of the focus frame,
-// and an unbroken edge under the menu bar.
+// an unbroken edge under the menu bar, and the same look while the wait window shows.
 #include <QMenuBar>
 #include <QTest>
 #include <cmath>
@@ -123,6 +123,18 @@ TEST_F(DrawingTest, BoxesFrameAndPanelDrawWholeAtThisScale) {
                 << "menu bar edge broken at device pixel " << x << "," << y;
         }
     }
+}
+
+TEST_F(DrawingTest, GridAndPanelKeepTheirLookWhileTheWaitWindowShows) {
+    load("5.3......7...............................................................9.......");
+    game->board().SetCell(2, 4, false, BackColour::Yellow);
+    game->picSolveHolder_DblClick();
+    game->FlushCellPaints();
+    const QImage before = game->centralWidget()->grab().toImage();
+    game->ShowWaitWindow(false);
+    const QImage during = game->centralWidget()->grab().toImage();
+    game->CloseWaitWindow();
+    EXPECT_TRUE(before == during);
 }
 
 }  // namespace
