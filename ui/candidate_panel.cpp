@@ -8,6 +8,7 @@
 
 #include "engine/candidates.h"
 #include "ui/cell_box.h"
+#include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/game_window.h"
 #include "ui/key_codes.h"
@@ -41,7 +42,6 @@ SolveBox::SolveBox(QWidget* parent) : QWidget(parent) {
     static const QFont font = fittedCandidateFont();
     setFont(font);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kSolveBoxWidth, kSolveBoxHeight);
 }
 
@@ -75,7 +75,7 @@ QPoint SolveBox::slotPosition(int digit) const {
 
 void SolveBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(rect(), excludedColour());
+    FillSnapped(painter, rect(), excludedColour());
     if (!drawn_) {
         return;
     }
@@ -92,6 +92,7 @@ void SolveBox::paintEvent(QPaintEvent* /*event*/) {
 }
 
 CandidatePanel::CandidatePanel(frmGame& game, QWidget* parent) : QFrame(parent), game_(game) {
+    // The frame style only sets the two-pixel border's width; paintEvent draws the border.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFont(PanelFont());
     setAutoFillBackground(true);
@@ -110,17 +111,17 @@ void CandidatePanel::setHeader(const QString& text, QPoint at) {
     update();
 }
 
-void CandidatePanel::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+void CandidatePanel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    DrawSunkenBorder(painter, rect(), palette());
     if (header_.isEmpty()) {
         return;
     }
-    QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::ButtonText));
     const QFontMetrics metrics(font());
     const QRect inner = contentsRect();
-    painter.setClipRect(inner);
+    painter.setClipRect(SnapToDevicePixels(painter, inner));
     painter.drawText(QRect(inner.topLeft() + headerAt_,
                            QSize(metrics.horizontalAdvance(header_) + 1, metrics.height())),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, header_);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/drawing_surface.h"
 #include "ui/fonts.h"
 #include "ui/game_window.h"
 #include "ui/key_codes.h"
@@ -39,13 +40,12 @@ int ButtonsValue(Qt::MouseButtons buttons) {
 
 CellBox::CellBox(frmGame& game, int index, QWidget* parent)
     : QFrame(parent), game_(game), index_(index) {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(1);
+    // The frame style only sets the two-pixel border's width; paintEvent draws the border.
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFont(CellFont());
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAcceptDrops(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kCellBoxSize, kCellBoxSize);
 }
 
@@ -58,11 +58,13 @@ QColor CellBox::digitColour() const {
     return game_.board().Cells[index_].Fixed ? kFixedDigitColour : kProgramDigitColour;
 }
 
-void CellBox::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+// Not opaque: at a fractional scale the device pixels the box only partly covers show the
+// window behind it, as they do beside every other box.
+void CellBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    DrawSunkenBorder(painter, rect(), palette());
     const QRect inner = contentsRect();
-    painter.fillRect(inner, backgroundColour());
+    FillSnapped(painter, inner, backgroundColour());
     const int digit = game_.board().Cells[index_].Digit;
     if (digit == 0) {
         return;
@@ -71,7 +73,7 @@ void CellBox::paintEvent(QPaintEvent* event) {
     painter.setPen(digitColour());
     const QFontMetrics metrics(font());
     const QPoint at = inner.topLeft() + DigitDrawingPosition(inner.size(), metrics, digit);
-    painter.setClipRect(inner);
+    painter.setClipRect(SnapToDevicePixels(painter, inner));
     painter.drawText(QRect(at, QSize(inner.width() * 2, metrics.height())),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                      QStringLiteral(" ") + QString::number(digit));
@@ -129,8 +131,8 @@ FocusFrame::FocusFrame(QWidget* parent) : QWidget(parent) {
 
 void FocusFrame::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawRect(0, 0, width() - 1, height() - 1);
+    const QColor outline = palette().color(QPalette::WindowText);
+    FillRing(painter, rect(), outline, outline);
 }
 
 }  // namespace ninefold

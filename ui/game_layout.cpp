@@ -67,7 +67,8 @@ void frmGame::LayoutCells() {
     shape1_->setGeometry(cells_[1]->x() - 1, cells_[1]->y() - 1, kCellBoxSize + 2,
                          kCellBoxSize + 2);
     shape1_->show();
-    shape1_->lower();
+    // Above the cell boxes, so no box covers a side of the frame; the panel stays on top.
+    shape1_->stackUnder(panel_);
     for (int i = 1; i <= kCellCount; ++i) {
         cells_[i]->show();
     }

@@ -8,7 +8,9 @@
 
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
+#include "ui/drawing_surface.h"
 #include "ui/key_codes.h"
+#include "ui/menu_bar.h"
 #include "ui/wait_window.h"
 
 namespace ninefold {
@@ -39,6 +41,7 @@ QAction* addSeparator(QMenu* menu, const char* name) {
 frmGame::frmGame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmGame"));
     setAcceptDrops(true);
+    setMenuBar(new MenuBar(this));
     setCentralWidget(new QWidget(this));
     centralWidget()->setAutoFillBackground(true);
     centralWidget()->setBackgroundRole(QPalette::Window);
@@ -103,6 +106,9 @@ void frmGame::createMenus() {
 // layout steps of the load place and show them.
 void frmGame::createControls() {
     QWidget* client = centralWidget();
+    // Like picture boxes, the grid and the panel keep their colours while the window is
+    // disabled; only the menus grey out.
+    client->setPalette(PersistentPalette(client->palette()));
     shape1_ = new FocusFrame(client);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->hide();

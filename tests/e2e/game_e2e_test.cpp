@@ -153,7 +153,7 @@ class GameEndToEnd : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
-// What a cell box shows, read from its 28 x 28 inner pixels: the digit's shape (each pixel's
+// What a cell box shows, read from its 26 x 26 inner pixels: the digit's shape (each pixel's
 // ink coverage, whatever the ink's colour), whether the ink is dark red or blue, and whether
 // the background is white.
 struct CellLook {
@@ -168,8 +168,8 @@ CellLook look(const QImage& screen, QPoint topLeft) {
     CellLook cell;
     int reddest = 0;
     int bluest = 0;
-    for (int y = 0; y < 28; ++y) {
-        for (int x = 0; x < 28; ++x) {
+    for (int y = 0; y < 26; ++y) {
+        for (int x = 0; x < 26; ++x) {
             const QColor c = screen.pixelColor(topLeft + QPoint(x, y));
             const int r = c.red(), g = c.green(), b = c.blue();
             // Coverage: how far from white towards the ink, red #800000 or blue #0000FF.
@@ -190,7 +190,7 @@ CellLook look(const QImage& screen, QPoint topLeft) {
 std::vector<CellLook> readGrid(const QImage& screen, QPoint origin) {
     std::vector<CellLook> grid;
     for (int i = 0; i < 81; ++i) {
-        grid.push_back(look(screen, origin + QPoint(kEdges[i % 9] + 1, kEdges[i / 9] + 1)));
+        grid.push_back(look(screen, origin + QPoint(kEdges[i % 9] + 2, kEdges[i / 9] + 2)));
     }
     return grid;
 }
