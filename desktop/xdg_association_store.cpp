@@ -359,7 +359,7 @@ QString XdgAssociationStore::readOpenCommand(const QString& className) const {
         return QString();
     }
     const std::optional<ExecWords> words = ParseExecLine(*exec);
-    return words ? OpenCommandFromWords(*words) : *exec;
+    return words ? OpenCommandFromWords(UnwrapLaunchableWords(*words)) : *exec;
 }
 
 void XdgAssociationStore::writeOpenCommand(const QString& className,
@@ -369,7 +369,7 @@ void XdgAssociationStore::writeOpenCommand(const QString& className,
     if (words.empty()) {
         entry.Remove(QStringLiteral("Exec"));
     } else {
-        entry.SetValue(QStringLiteral("Exec"), BuildExecLine(words));
+        entry.SetValue(QStringLiteral("Exec"), BuildExecLine(LaunchableWords(words)));
     }
     saveOrRemoveEntry(className, entry);
     if (words.empty()) {
