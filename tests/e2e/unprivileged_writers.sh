@@ -11,7 +11,7 @@ source "$(dirname "$0")/x_session.sh"
 
 # Root ignores file permissions, so the writers run as nobody; the setup needs root to leave
 # files owned by someone else.
-[ "$(id -u)" = 0 ] || { echo "SKIP: needs root to run the writers as another user"; exit 0; }
+[ "$(id -u)" = 0 ] || { echo "SKIP: needs root to run the writers as another user"; exit 77; }
 user=65534
 as_user() { setpriv --reuid=$user --regid=$user --clear-groups "$@"; }
 
