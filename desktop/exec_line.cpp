@@ -1,12 +1,17 @@
 // Desktop Entry quoting for Exec lines and the open command's word splitting.
 #include "desktop/exec_line.h"
 
+#include <algorithm>
+
 namespace ninefold {
 
 namespace {
 
 const QString kFileMark = QStringLiteral("%1");
 const QString kOpenCommandTail = QStringLiteral("\" \"%1\"");
+const ExecWords kShellLauncher = {{false, QStringLiteral("/bin/sh")},
+                                  {false, QStringLiteral("-c")},
+                                  {false, QStringLiteral("exec \"$0\" \"$@\"")}};
 
 bool isFieldCodeForFile(QChar code) {
     return code == 'f' || code == 'F' || code == 'u' || code == 'U';
@@ -97,6 +102,24 @@ std::optional<ExecWords> ParseExecLine(const QString& exec) {
                 words.push_back(word);
             }
         }
+    }
+    return words;
+}
+
+ExecWords LaunchableWords(const ExecWords& words) {
+    if (words.empty() || words[0].isFile || !words[0].text.contains('%')) {
+        return words;
+    }
+    ExecWords launched = kShellLauncher;
+    launched.insert(launched.end(), words.begin(), words.end());
+    return launched;
+}
+
+ExecWords UnwrapLaunchableWords(const ExecWords& words) {
+    if (words.size() > kShellLauncher.size() &&
+        std::equal(kShellLauncher.begin(), kShellLauncher.end(), words.begin())) {
+        return ExecWords(words.begin() + static_cast<std::ptrdiff_t>(kShellLauncher.size()),
+                         words.end());
     }
     return words;
 }

@@ -25,6 +25,14 @@ QString BuildExecLine(const ExecWords& words);
 // quote or a stray backslash. %f, %F, %u and %U give the file; other field codes are dropped.
 std::optional<ExecWords> ParseExecLine(const QString& exec);
 
+// GLib looks for the program under the Exec line's first word before it turns "%%" back into
+// "%", so it refuses an entry whose program path holds a "%". Such a program is started
+// through /bin/sh, which runs its first argument with the rest: the first word is then free of
+// "%" and the line still follows the quoting rules. Other commands are left as they are.
+ExecWords LaunchableWords(const ExecWords& words);
+// Undoes LaunchableWords, so the command reads back as it was written.
+ExecWords UnwrapLaunchableWords(const ExecWords& words);
+
 // The general escapes of a desktop entry value: \\ \n \t \r, and \s for a leading blank.
 QString EscapeEntryValue(const QString& value);
 QString UnescapeEntryValue(const QString& raw);

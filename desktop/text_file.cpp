@@ -16,6 +16,11 @@ std::optional<QString> ReadTextFile(const QString& path) {
     return QString::fromUtf8(file.readAll());
 }
 
+bool IsUnreadable(const QString& path) {
+    QFile file(path);
+    return file.exists() && !file.open(QIODevice::ReadOnly);
+}
+
 bool WriteTextFile(const QString& path, const QString& text) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         return false;

@@ -8,11 +8,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "desktop/desktop_entry.h"
 #include "desktop/exec_line.h"
 #include "desktop/mime_package.h"
 #include "desktop/mimeapps_list.h"
+#include "desktop/text_file.h"
 
 namespace ninefold {
 
@@ -60,6 +62,32 @@ RowKey parseKey(const QString& key, const QString& name) {
         return {RowKind::OpenCommand, parts[0]};
     }
     return {};
+}
+
+// A row kept in a file that exists but can't be read is left alone: writing the row would
+// replace, unseen, whatever else the user keeps in that file.
+bool rowFileUnreadable(const XdgAssociationStore& store, const RowKey& row, const QString& data) {
+    QStringList files;
+    switch (row.kind) {
+        case RowKind::TypeName:
+            files << store.PackagePath(row.part);
+            break;
+        case RowKind::Extension:
+            // Removal finds the package by reading it, so only a readable one is ever edited.
+            if (!data.isEmpty()) {
+                files << store.PackagePath(data);
+            }
+            break;
+        case RowKind::OpenCommand:
+            files << store.EntryPath(row.part) << store.MimeAppsPath();
+            break;
+        case RowKind::DefaultIcon:
+            files << store.EntryPath(row.part);
+            break;
+        case RowKind::Unknown:
+            break;
+    }
+    return std::ranges::any_of(files, IsUnreadable);
 }
 
 QStringList iconSizes() {
@@ -134,6 +162,9 @@ QString XdgAssociationStore::GetRegString(RegRoot, const QString& key, const QSt
 void XdgAssociationStore::SetRegString(RegRoot, const QString& key, const QString& name,
                                        const QString& data) {
     const RowKey row = parseKey(key, name);
+    if (rowFileUnreadable(*this, row, data)) {
+        return;
+    }
     switch (row.kind) {
         case RowKind::TypeName:
             return writeTypeName(row.part, data);
@@ -150,6 +181,9 @@ void XdgAssociationStore::SetRegString(RegRoot, const QString& key, const QStrin
 
 void XdgAssociationStore::DeleteRegValue(RegRoot, const QString& key, const QString& name) {
     const RowKey row = parseKey(key, name);
+    if (rowFileUnreadable(*this, row, QString())) {
+        return;
+    }
     switch (row.kind) {
         case RowKind::TypeName:
             return writeTypeName(row.part, std::nullopt);
@@ -325,7 +359,7 @@ QString XdgAssociationStore::readOpenCommand(const QString& className) const {
         return QString();
     }
     const std::optional<ExecWords> words = ParseExecLine(*exec);
-    return words ? OpenCommandFromWords(*words) : *exec;
+    return words ? OpenCommandFromWords(UnwrapLaunchableWords(*words)) : *exec;
 }
 
 void XdgAssociationStore::writeOpenCommand(const QString& className,
@@ -335,7 +369,7 @@ void XdgAssociationStore::writeOpenCommand(const QString& className,
     if (words.empty()) {
         entry.Remove(QStringLiteral("Exec"));
     } else {
-        entry.SetValue(QStringLiteral("Exec"), BuildExecLine(words));
+        entry.SetValue(QStringLiteral("Exec"), BuildExecLine(LaunchableWords(words)));
     }
     saveOrRemoveEntry(className, entry);
     if (words.empty()) {

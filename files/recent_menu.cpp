@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLockFile>
 #include <QMenu>
 #include <QScreen>
 #include <QWidget>
@@ -45,6 +46,20 @@ void insertAfter(QAction* previous, QAction* item) {
     }
 }
 
+// Several game windows may change the list at once: the lock beside the list makes each read,
+// change and rewrite whole, so no window's entry is lost. A lock left behind by a copy that
+// died is taken over at once (the lock names its process). A lock still held after the wait
+// leaves the list as it is; the file that was opened stays open.
+constexpr int kListLockWaitMs = 3000;
+
+std::string changeLocked(const QString& listFile, const std::function<std::string()>& change) {
+    QLockFile lock(listFile + QStringLiteral(".lock"));
+    if (!lock.tryLock(kListLockWaitMs)) {
+        return "the recent-files list is locked";
+    }
+    return change();
+}
+
 }  // namespace
 
 void clsRecentMenu::Initialize(QWidget* vOwner, std::vector<QAction*>* vMenu,
@@ -65,14 +80,17 @@ int32_t clsRecentMenu::FileExisits(const QString& path) const {
 }
 
 std::string clsRecentMenu::AddToList(const QString& path) {
-    std::string error = AddToRecentList(ToFsPath(listFile_), ToLocal8Bit(path), SamePathAnyCase);
+    std::string error = changeLocked(listFile_, [&] {
+        return AddToRecentList(ToFsPath(listFile_), ToLocal8Bit(path), SamePathAnyCase);
+    });
     const std::string menuError = CreateRecentMenu();
     return error.empty() ? menuError : error;
 }
 
 std::string clsRecentMenu::RemoveFromList(const QString& path) {
-    std::string error =
-        RemoveFromRecentList(ToFsPath(listFile_), ToLocal8Bit(path), SamePathAnyCase);
+    std::string error = changeLocked(listFile_, [&] {
+        return RemoveFromRecentList(ToFsPath(listFile_), ToLocal8Bit(path), SamePathAnyCase);
+    });
     const std::string menuError = CreateRecentMenu();
     return error.empty() ? menuError : error;
 }

@@ -235,13 +235,15 @@ TEST_F(XdgStoreTest, HostileProgramPathOpensTheFileWithThatProgramOnly) {
     if (gio.isEmpty()) {
         GTEST_SKIP() << "gio is not installed";
     }
-    // No "%" here: GLib looks for the program before it turns "%%" back into "%".
-    const QString folder = root.filePath("a b \"q\" $HOME `touch pwned` \\x; touch pwned ~ 'y'");
+    const QString folder =
+        root.filePath("a b \"q\" $HOME `touch pwned` \\x; touch pwned ~ 'y' 100% %f");
     const QString program = folder + "/nine fold";
     const QString out = root.filePath("argv.txt");
     writeAll(program, "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > '" + out + "'\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    RegisterExtension(AssociationEntries("Ninefold", program), *store);
+    const AssociationRows hostile = AssociationEntries("Ninefold", program);
+    RegisterExtension(hostile, *store);
+    EXPECT_EQ(get(hostile[2].key), hostile[2].data);
 
     int exitCode = -1;
     const QString entry = store->EntryPath("Ninefold");

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QLockFile>
+#include <QProcess>
 
 #include "files/qt_paths.h"
 #include "files/recent_list.h"
@@ -137,6 +139,34 @@ TEST(RecentMenu, UnusableListFileNeverStopsTheMenu) {
     garbage.Initialize(&h.owner, &h.items, listPath(h), h.separator, 500, 9);
     EXPECT_EQ(garbage.AddToList(QStringLiteral("/a.nfd")), "");
     EXPECT_EQ(h.ShownCaptions().first(), QStringLiteral("1 /a.nfd"));
+}
+
+// Another copy of the game holding the list's lock keeps this one's change out, so the two
+// never interleave; a lock whose holder has died is taken over and removed.
+TEST(RecentMenu, ListLockedByAnotherCopyIsLeftAloneUntilItsHolderIsGone) {
+    MenuHarness h;
+    WriteBytes(h.ListFile(), "\"/old.nfd\"\r\n");
+    clsRecentMenu recent;
+    recent.Initialize(&h.owner, &h.items, listPath(h), h.separator, 500, 9);
+    const QString lockPath = listPath(h) + QStringLiteral(".lock");
+    QLockFile held(lockPath);
+    ASSERT_TRUE(held.lock());
+    EXPECT_NE(recent.AddToList(QStringLiteral("/new.nfd")), "");
+    EXPECT_EQ(ReadBytes(h.ListFile()), "\"/old.nfd\"\r\n");
+
+    // The same lock record, as if a copy that has since been killed had written it.
+    const std::string record = ReadBytes(h.ListFile().string() + ".lock");
+    held.unlock();
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    gone.waitForFinished();
+    WriteBytes(h.ListFile().string() + ".lock",
+               std::to_string(pid) + record.substr(record.find('\n')));
+    EXPECT_EQ(recent.AddToList(QStringLiteral("/new.nfd")), "");
+    EXPECT_EQ(ReadBytes(h.ListFile()), "\"/new.nfd\"\r\n\"/old.nfd\"\r\n");
+    EXPECT_FALSE(std::filesystem::exists(h.ListFile().string() + ".lock"));
 }
 
 }  // namespace
