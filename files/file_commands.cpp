@@ -45,10 +45,14 @@ bool ProgramFolderIsWritable() {
 }
 
 QString RecentListPath() {
+    const QString beside = RecentListFileIn(QDir::toNativeSeparators(ProgramFolder()));
     if (ProgramFolderIsWritable()) {
-        return RecentListFileIn(QDir::toNativeSeparators(ProgramFolder()));
+        return beside;
     }
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty()) {
+        return beside;  // no home to keep it in; the list then just stays empty
+    }
     // A first run has no data folder yet; if it cannot be made, writing the list fails
     // silently later, as any failure to update the list does.
     QDir().mkpath(data);
