@@ -9,6 +9,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Names the player's data folder (~/.local/share/ninefold) whatever the executable is called.
+    QCoreApplication::setApplicationName(QStringLiteral("ninefold"));
     // Lets Wayland compositors find the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ninefold.Ninefold"));
     const QString title = QString::fromLatin1(ninefold::kApplicationTitle);

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "files/puzzle_file.h"
@@ -38,6 +40,29 @@ QString RecentListFileIn(const QString& folder) {
     return folder + separator + QString::fromLatin1(kRecentListName);
 }
 
+bool ProgramFolderIsWritable() {
+    return QFileInfo(ProgramFolder()).isWritable();
+}
+
+QString RecentListPath() {
+    const QString beside = RecentListFileIn(QDir::toNativeSeparators(ProgramFolder()));
+    if (ProgramFolderIsWritable()) {
+        return beside;
+    }
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty()) {
+        return beside;  // no home to keep it in; the list then just stays empty
+    }
+    // A first run has no data folder yet; if it cannot be made, writing the list fails
+    // silently later, as any failure to update the list does.
+    QDir().mkpath(data);
+    return RecentListFileIn(QDir::toNativeSeparators(data));
+}
+
+QString DialogFolder() {
+    return ProgramFolderIsWritable() ? ProgramFolder() : QDir::homePath();
+}
+
 QString CommandLineText(const QStringList& arguments) {
     return arguments.mid(1).join(QLatin1Char(' '));
 }
@@ -64,16 +89,15 @@ FileCommands::FileCommands(QWidget* owner, Board& board, Messages messages)
 void FileCommands::InitializeRecentFiles(std::vector<QAction*>* items, QAction* separator,
                                          std::function<void(int)> onClick) {
     recent_.SetClickHandler(std::move(onClick));
-    recent_.Initialize(owner_, items, RecentListFileIn(QDir::toNativeSeparators(ProgramFolder())),
-                       separator, 500, 9);
+    recent_.Initialize(owner_, items, RecentListPath(), separator, 500, 9);
 }
 
 bool FileCommands::LoadPuzzle(const QString& path) {
     return ninefold::LoadPuzzle(board_, ToFsPath(path)).empty();
 }
 
-// The list update may fail (a read-only program folder); the board is loaded by then and
-// stays loaded, and nothing is said, as with every failure of opening.
+// The list update may fail (a full disk, an unwritable data folder); the board is loaded by then
+// and stays loaded, and nothing is said, as with every failure of opening.
 void FileCommands::loadAndRemember(const QString& path) {
     if (LoadPuzzle(path)) {
         recent_.AddToList(path);
@@ -89,14 +113,14 @@ void FileCommands::OpenPuzzleFile(const QString& text) {
 }
 
 void FileCommands::mnuLoad_Click() {
-    const std::optional<QString> path = dialog_->ShowOpen(ProgramFolder());
+    const std::optional<QString> path = dialog_->ShowOpen(DialogFolder());
     if (path) {
         loadAndRemember(*path);
     }
 }
 
 void FileCommands::mnuSave_Click() {
-    const std::optional<QString> path = dialog_->ShowSave(ProgramFolder());
+    const std::optional<QString> path = dialog_->ShowSave(DialogFolder());
     if (!path) {
         return;
     }

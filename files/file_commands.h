@@ -24,12 +24,20 @@ namespace ninefold {
 
 inline constexpr const char* kRecentListName = "Recent Files.txt";
 
-// The folder that holds the program: the recent-files list lives there and the dialogs open
-// there. Tests point it elsewhere so the build folder's real list stays untouched.
+// The folder that holds the program. Tests point it elsewhere so the build folder's real list
+// stays untouched.
 QString ProgramFolder();
 void SetProgramFolderForTesting(const QString& folder);
 // folder + "Recent Files.txt", with one separator between them unless folder ends in one.
 QString RecentListFileIn(const QString& folder);
+
+// A program folder the player may write to (a build folder, a copy in their own folder) keeps
+// the recent-files list beside the program and opens the dialogs there. An installed program's
+// folder belongs to the system: the list would silently never be written, so it lives in the
+// player's data folder instead (created when missing) and the dialogs open in the home folder.
+bool ProgramFolderIsWritable();
+QString RecentListPath();
+QString DialogFolder();
 
 // The command line's arguments (the program's own name left out) joined by single blanks.
 QString CommandLineText(const QStringList& arguments);
@@ -46,7 +54,7 @@ class FileCommands {
 
     FileCommands(QWidget* owner, Board& board, Messages messages);
 
-    // Start-up: builds the recent entries from the list file beside the program.
+    // Start-up: builds the recent entries from the list file at RecentListPath().
     void InitializeRecentFiles(std::vector<QAction*>* items, QAction* separator,
                                std::function<void(int)> onClick);
 

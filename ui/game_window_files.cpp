@@ -23,7 +23,7 @@ void frmGame::configureFileDialog() {
     files();
 }
 
-// Start-up: the recent-files list, read from "Recent Files.txt" beside the program.
+// Start-up: the recent-files list, read from "Recent Files.txt" (see RecentListPath).
 void frmGame::initialiseRecentFiles() {
     files().InitializeRecentFiles(&mnuRecentFileItems, SepRecent,
                                   [this](int index) { mnuRecentFile_Click(index); });
