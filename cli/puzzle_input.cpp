@@ -3,8 +3,8 @@
 
 #include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "engine/board_text.h"
 #include "files/file_io.h"
@@ -16,87 +16,104 @@ namespace {
 
 constexpr const char* kStdinName = "<stdin>";
 
-// One line without its line break (LF or CR LF); false at the end of the input.
+// One line's bytes, NUL included, without its line break (LF or CR LF); false at the end of
+// the input.
 bool readLine(std::FILE* file, std::string& line) {
     line.clear();
-    bool got = false;
-    char chunk[256];
-    while (std::fgets(chunk, sizeof chunk, file) != nullptr) {
-        got = true;
-        line += chunk;
-        if (line.back() == '\n') {
-            line.pop_back();
-            break;
-        }
+    int ch = 0;
+    while ((ch = std::getc(file)) != EOF && ch != '\n') {
+        line.push_back(static_cast<char>(ch));
+    }
+    if (ch == EOF && line.empty()) {
+        return false;
     }
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
-    return got;
+    return true;
 }
 
-bool isSkipped(const std::string& line) {
+// The first byte that is no text (a control character other than tab: NUL, a lone CR, ...),
+// or npos. Such a line is refused whole, so no stray byte can hide a puzzle or join two.
+size_t firstControlByte(std::string_view line) {
+    for (size_t i = 0; i < line.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool isSkipped(std::string_view line) {
     for (const char ch : line) {
-        if (!std::isspace(static_cast<unsigned char>(ch))) {
+        if (ch != ' ' && ch != '\t') {
             return ch == '#';
         }
     }
     return true;
 }
 
-void readText(std::FILE* file, const std::string& name, InputStats& stats,
-              const std::function<void(const CellGrid&)>& take) {
+void readSource(const std::string& name, InputStats& stats,
+                const std::function<void(const CellGrid&)>& take) {
+    InputStats read;
+    if (name == "-") {
+        read = ReadPuzzleText(stdin, kStdinName, stderr, take);
+    } else if (IsPuzzleFileName(name)) {
+        const PuzzleRead file = ReadPuzzleFile(name);
+        if (!file.grid) {
+            std::fprintf(stderr, "%s: not a puzzle file: %s\n", name.c_str(), file.error.c_str());
+            stats.bad = true;
+            return;
+        }
+        read.puzzles = 1;
+        take(*file.grid);
+    } else {
+        std::FILE* file = OpenFile(name, "rb");
+        if (file == nullptr) {
+            std::fprintf(stderr, "%s: cannot be opened: %s\n", name.c_str(), std::strerror(errno));
+            stats.bad = true;
+            return;
+        }
+        read = ReadPuzzleText(file, name, stderr, take);
+        std::fclose(file);
+    }
+    stats.puzzles += read.puzzles;
+    stats.bad = stats.bad || read.bad;
+}
+
+}  // namespace
+
+InputStats ReadPuzzleText(std::FILE* file, const std::string& name, std::FILE* errors,
+                          const std::function<void(const CellGrid&)>& take) {
+    InputStats stats;
     std::string line;
     long number = 0;
     while (readLine(file, line)) {
         ++number;
-        if (isSkipped(line)) {
+        if (const size_t at = firstControlByte(line); at != std::string_view::npos) {
+            std::fprintf(errors, "%s:%ld: control character 0x%02X in column %zu\n", name.c_str(),
+                         number, static_cast<unsigned>(static_cast<unsigned char>(line[at])),
+                         at + 1);
+            stats.bad = true;
+        } else if (isSkipped(line)) {
             continue;
-        }
-        if (const auto grid = ParseBoardLine(line)) {
+        } else if (const auto grid = ParseBoardLine(line)) {
             ++stats.puzzles;
             take(*grid);
         } else {
-            std::fprintf(stderr, "%s:%ld: expected 81 cells of 1-9, 0 or .\n", name.c_str(),
+            std::fprintf(errors, "%s:%ld: expected 81 cells of 1-9, 0 or .\n", name.c_str(),
                          number);
             stats.bad = true;
         }
     }
     if (std::ferror(file) != 0) {
-        std::fprintf(stderr, "%s: cannot be read to the end: %s\n", name.c_str(),
+        std::fprintf(errors, "%s: cannot be read to the end: %s\n", name.c_str(),
                      std::strerror(errno));
         stats.bad = true;
     }
+    return stats;
 }
-
-void readSource(const std::string& name, InputStats& stats,
-                const std::function<void(const CellGrid&)>& take) {
-    if (name == "-") {
-        readText(stdin, kStdinName, stats, take);
-        return;
-    }
-    if (IsPuzzleFileName(name)) {
-        const PuzzleRead read = ReadPuzzleFile(name);
-        if (!read.grid) {
-            std::fprintf(stderr, "%s: not a puzzle file: %s\n", name.c_str(), read.error.c_str());
-            stats.bad = true;
-            return;
-        }
-        ++stats.puzzles;
-        take(*read.grid);
-        return;
-    }
-    std::FILE* file = OpenFile(name, "rb");
-    if (file == nullptr) {
-        std::fprintf(stderr, "%s: cannot be opened: %s\n", name.c_str(), std::strerror(errno));
-        stats.bad = true;
-        return;
-    }
-    readText(file, name, stats, take);
-    std::fclose(file);
-}
-
-}  // namespace
 
 bool IsPuzzleFileName(const std::string& name) {
     if (name.size() < 4) {

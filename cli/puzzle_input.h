@@ -2,6 +2,7 @@
 // files hold one puzzle per line, ".nfd" files one board each.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,9 +19,15 @@ struct InputStats {
 // Calls take(grid) for every puzzle of every source in order; no names means standard
 // input, and so does "-". Text: a line's first 81 characters, '1'–'9' a given (Fixed), '0'
 // or '.' empty; blank lines and lines starting with '#' are skipped. Each unusable line or
-// file is reported on stderr with its name (and line) and the rest is still read.
+// file is reported on stderr with its name (and line) and the rest is still read. A line
+// holding a control character other than tab (a NUL, for one) is unusable.
 InputStats ReadPuzzles(const std::vector<std::string>& names,
                        const std::function<void(const CellGrid&)>& take);
+
+// The text reader behind ReadPuzzles for one open file, reporting unusable lines to errors
+// as "NAME:LINE: ...", one line each.
+InputStats ReadPuzzleText(std::FILE* file, const std::string& name, std::FILE* errors,
+                          const std::function<void(const CellGrid&)>& take);
 
 // True when the name ends in ".nfd" (any letter case): such a file is a puzzle file.
 bool IsPuzzleFileName(const std::string& name);

@@ -31,6 +31,26 @@ TEST(CliBadInput, BadLinesAreNamedAndTheRestIsSolved) {
     EXPECT_EQ(run.out, std::string(kEasySolution) + " solved\n" + kEasySolution + " solved\n");
 }
 
+TEST(CliBadInput, ControlBytesSpoilOnlyTheirOwnLine) {
+    using namespace std::string_literals;
+    struct Row {
+        std::string input, err;
+    };
+    const Row rows[] = {
+        {kEasy + "\0\n"s + kEasy + "\n", "<stdin>:1: control character 0x00 in column 82\n"},
+        {"#c\0x\n"s + kEasy + "\n", "<stdin>:1: control character 0x00 in column 3\n"},
+        {"\0"s + kEasy + "\n" + kEasy, "<stdin>:1: control character 0x00 in column 1\n"},
+        {kEasy + "\r \r\n" + kEasy + "\r\n", "<stdin>:1: control character 0x0D in column 82\n"},
+    };
+    CliFolder folder;
+    for (const Row& row : rows) {
+        const CliRun run = folder.Run({"solve"}, row.input);
+        EXPECT_EQ(run.status, 2) << row.err;
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(run.out, kEasySolution + " solved\n") << row.err;
+    }
+}
+
 TEST(CliBadInput, EveryCommandNamesStandardInputAndFiles) {
     CliFolder folder;
     for (const char* command : {"solve", "deduce", "check", "count"}) {

@@ -202,6 +202,11 @@ TEST(Deduction, MarkDeadCellsCountsEveryDeadCell) {
     EXPECT_EQ(MarkDeadCells(board), 0) << "a gap in a full grid has its one candidate";
     board.SetCell(2, 1, true, BackColour::White);  // now 1 clashes and cell 1 has no digit left
     EXPECT_EQ(MarkDeadCells(board), 1);
+
+    // The last cell alone: row 9 holds 1-8 and column 9 a 9.
+    board = test::BoardFrom("........9" + std::string(63, '.') + "12345678.");
+    EXPECT_EQ(MarkDeadCells(board), 1);
+    EXPECT_EQ(board.Background(kCellCount), BackColour::Yellow);
 }
 
 }  // namespace

@@ -122,6 +122,24 @@ TEST(GeneratePuzzle, ScriptedSourceGivesTheSameGridTwice) {
     EXPECT_EQ(a.drawn, b.drawn);
 }
 
+TEST(GeneratePuzzle, EmptyChoiceStillDrawsItsNumber) {
+    // r_k = 18k mod 1009 / 1009: the first attempt meets a cell with nothing to choose from
+    // and fails; each such cell uses up a number like any other choice.
+    std::deque<double> script;
+    for (int k = 1; k <= 200; ++k) {
+        script.push_back(static_cast<double>(k * 18 % 1009) / 1009.0);
+    }
+    ScriptedRandom random(script);
+    Board board;
+    const GenerateResult result = GeneratePuzzle(board, random);
+    EXPECT_EQ(GivensToLine(board),
+              "87695432.95432.67.12.67.45.2314658..5672...3..8.1..2..6457....37...9.............");
+    EXPECT_EQ(BoardToLine(board),
+              "876954321954321678123678459231465897567289134489137265645712983712893546398546712");
+    EXPECT_EQ(result.retries, 1);
+    EXPECT_EQ(random.drawn, 88);
+}
+
 TEST(GeneratePuzzle, GivensAloneRebuildTheWholeGrid) {
     for (uint64_t seed : {1ULL, 2ULL, 77ULL, 123456789ULL}) {
         Board board;

@@ -131,6 +131,34 @@ TEST(Solve, ClashIsMarkedAndNothingIsGuessed) {
     EXPECT_EQ(board.Background(2), BackColour::White);
 }
 
+TEST(Solve, ClashOutranksADeadCellAndOnlyItsCellsAreMarked) {
+    // Cells 10 and 14 hold two 9s; cell 81 is dead (row 9 holds 1-8, column 9 a 9).
+    Board board = test::BoardFrom(
+        "........9"
+        "9...9...." +
+        std::string(54, '.') + "12345678.");
+    EXPECT_EQ(PreSearchCheck(board), PreSearchVerdict::Clash);
+    for (int i = 1; i <= kCellCount; ++i) {
+        const bool clash = i == 10 || i == 14;
+        EXPECT_EQ(board.Background(i), clash ? BackColour::Yellow : BackColour::White) << i;
+    }
+}
+
+TEST(Solve, MarksLeftByAnEarlierCheckAreWhitenedWhenSolved) {
+    for (const std::string_view puzzle : {test::kEasyPuzzle, kUnmendedFailures[0]}) {
+        Board board = test::BoardFrom(puzzle);
+        for (int i = 1; i <= kCellCount; ++i) {
+            if (board.Cells[i].Digit != 0) {
+                board.SetCell(i, board.Cells[i].Digit, true, BackColour::Yellow);
+            }
+        }
+        ASSERT_EQ(SolveCommand(board).outcome, SolveOutcome::Solved) << puzzle;
+        for (int i = 1; i <= kCellCount; ++i) {
+            ASSERT_EQ(board.Background(i), BackColour::White) << puzzle << " cell " << i;
+        }
+    }
+}
+
 TEST(Solve, SolvedBoardIsRefusedBySearchAlone) {
     Board board = test::BoardFrom(test::kSolvedGrid);
     RecordingHost host;
