@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
+#include "ui/accessibility.h"
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
 #include "ui/key_codes.h"
@@ -38,6 +39,7 @@ QAction* addSeparator(QMenu* menu, const char* name) {
 
 frmGame::frmGame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmGame"));
+    InstallAccessibility();
     setAcceptDrops(true);
     setCentralWidget(new QWidget(this));
     centralWidget()->setAutoFillBackground(true);
@@ -109,6 +111,7 @@ void frmGame::createControls() {
     for (int i = 1; i <= kCellCount; ++i) {
         cells_[i] = new CellBox(*this, i, client);
         cells_[i]->setObjectName(QStringLiteral("Ninefold%1").arg(i));
+        cells_[i]->setAccessibleName(CellAccessibleName(i));
         cells_[i]->hide();
     }
     panel_ = new CandidatePanel(*this, client);
@@ -118,6 +121,7 @@ void frmGame::createControls() {
     for (int i = 1; i <= kCellCount; ++i) {
         auto* box = new SolveBox(panel_);
         box->setObjectName(QStringLiteral("Solve%1").arg(i));
+        box->setAccessibleName(CandidateAccessibleName(i));
         box->hide();
         panel_->setBox(i, box);
     }
@@ -189,7 +193,9 @@ void frmGame::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmGame::Form_KeyDown(int keyCode, int shift) {
-    windowHotKey(keyCode, shift);
+    if (!windowHotKey(keyCode, shift)) {
+        clipboardKey(keyCode, shift);
+    }
 }
 
 void frmGame::dragEnterEvent(QDragEnterEvent* event) {
@@ -218,6 +224,7 @@ void frmGame::FlushCellPaints() {
     for (int i = 1; i <= kCellCount; ++i) {
         if (dirtyCells_.test(static_cast<size_t>(i))) {
             cells_[i]->update();
+            AnnounceShownValue(cells_[i]);
         }
     }
     dirtyCells_.reset();

@@ -54,7 +54,7 @@ int codeOfQtKey(int key, bool keypad) {
         {Qt::Key_Up, KeyCode::Up},
         {Qt::Key_Right, KeyCode::Right},
         {Qt::Key_Down, KeyCode::Down},
-        {Qt::Key_Insert, 45},
+        {Qt::Key_Insert, KeyCode::Insert},
         {Qt::Key_Delete, KeyCode::Delete},
     };
     for (const Pair& pair : kFixed) {
