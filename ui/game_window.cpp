@@ -177,6 +177,7 @@ void frmGame::Form_Unload() {
 
 bool frmGame::finishOperation() {
     operationRunning_ = false;
+    announceCells();
     if (!closeRequested_) {
         return false;
     }
@@ -224,11 +225,21 @@ void frmGame::FlushCellPaints() {
     for (int i = 1; i <= kCellCount; ++i) {
         if (dirtyCells_.test(static_cast<size_t>(i))) {
             cells_[i]->update();
-            AnnounceShownValue(cells_[i]);
         }
     }
     dirtyCells_.reset();
     sinceLastFlush_.restart();
+    if (!operationRunning_) {
+        announceCells();
+    }
+}
+
+// A search rewrites cells far faster than anyone can listen: a screen reader hears of the
+// cells that changed once the operation is over.
+void frmGame::announceCells() {
+    for (int i = 1; i <= kCellCount; ++i) {
+        AnnounceShownValue(cells_[i]);
+    }
 }
 
 }  // namespace ninefold

@@ -187,6 +187,8 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
 
     // After a long operation: closes the window when a close came in meanwhile.
     bool finishOperation();
+    // Tells the accessibility layer of every cell box whose shown value changed.
+    void announceCells();
     void onWaitWindowClosed();
 
     Board board_;

@@ -117,15 +117,18 @@ def main(game):
         def values():
             return [value(i) for i in range(1, 82)]
 
-        focus_events = []
+        # What a screen reader hears without asking: focus moves and changed cell texts.
+        heard = []
         pyatspi.Registry.registerEventListener(
-            lambda e: focus_events.append(e.source.name) if e.detail1 == 1 else None,
+            lambda e: heard.append(("focus", e.source.name)) if e.detail1 == 1 else None,
             "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(
+            lambda e: heard.append(("text", e.source.name)), "object:text-changed:insert")
 
-        def events_with(name):
+        def was_heard(kind, name):
             while GLib.MainContext.default().iteration(False):
                 pass
-            return name in focus_events
+            return (kind, name) in heard
 
         xdotool("mousemove", "0", "0")  # the focus follows the pointer over the grid
         xdotool("windowfocus", "--sync", window)
@@ -137,12 +140,13 @@ def main(game):
 
         # Cell 3 is empty; the frame moves there and the move is heard as a focus change.
         xdotool("key", "Right", "Right")
-        wait_for(lambda: events_with("Row 1, column 3"), 10,
-                 "no focus change on row 1, column 3: %s" % focus_events)
+        wait_for(lambda: was_heard("focus", "Row 1, column 3"), 10,
+                 "no focus change on row 1, column 3: %s" % heard)
         if not cell(3).getState().contains(pyatspi.STATE_FOCUSED):
             fail("row 1, column 3 is not focused")
         xdotool("key", "4")
         wait_for(lambda: value(3) == "4, given", 10, "typed 4 reads %r" % value(3))
+        wait_for(lambda: was_heard("text", "Row 1, column 3"), 10, "typing 4 was not heard")
 
         xdotool("key", "ctrl+shift+c")
         typed = PUZZLE[:2] + "4" + PUZZLE[3:]
@@ -170,6 +174,7 @@ def main(game):
         solved = [SOLUTION[i] if typed[i] == "." else "%s, given" % SOLUTION[i]
                   for i in range(81)]
         wait_for(lambda: values() == solved, 10, "after Solve the cells read %s" % values())
+        wait_for(lambda: was_heard("text", "Row 9, column 7"), 10, "the solution was not heard")
         print("PASS")
     finally:
         for process in reversed(children):
