@@ -7,7 +7,6 @@
 #include <QMimeData>
 
 #include "engine/board_text.h"
-#include "files/file_commands.h"
 #include "ui/game_window.h"
 #include "ui/key_codes.h"
 
@@ -31,9 +30,10 @@ bool isCopyKey(int keyCode, int shift) {
            (keyCode == kLetterC && shift == (ShiftState::Ctrl | ShiftState::Shift));
 }
 
-// Text that a drop brings in place of a file: a drop with a local file stays a file drop.
+// Text that a drop brings in place of files: a drop of links, to files or not, stays a file
+// drop (Qt offers a link list as text too).
 bool carriesTextOnly(const QMimeData* data) {
-    return data != nullptr && data->hasText() && FirstDroppedFile(data).isEmpty();
+    return data != nullptr && !data->hasUrls() && data->hasText();
 }
 
 }  // namespace
