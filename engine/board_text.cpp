@@ -41,4 +41,17 @@ std::optional<CellGrid> ParseBoardLine(std::string_view line) {
     return grid;
 }
 
+std::optional<CellGrid> ParsePuzzleText(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n\v\f";
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view line = text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
+    if (line.find_first_of("\r\n") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return ParseBoardLine(line);
+}
+
 }  // namespace ninefold

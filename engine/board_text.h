@@ -19,4 +19,8 @@ std::string GivensToLine(const Board& board);
 // line is shorter or holds another character among them.
 std::optional<CellGrid> ParseBoardLine(std::string_view line);
 
+// Text that holds exactly one board line, as a paste or a text drop brings it: blanks and line
+// breaks around the line don't count; anything else, a second line included, gives nullopt.
+std::optional<CellGrid> ParsePuzzleText(std::string_view text);
+
 }  // namespace ninefold

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/candidates.h"
+#include "ui/accessibility.h"
 #include "ui/cell_box.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
@@ -175,6 +176,7 @@ void frmGame::DrawCandidates() {
             entries[d - 1] = board_.Candidates(i, d);
         }
         Solve(i)->drawEntries(entries);
+        AnnounceShownValue(Solve(i));
     }
 }
 

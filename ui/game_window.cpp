@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
+#include "ui/accessibility.h"
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
 #include "ui/drawing_surface.h"
@@ -40,6 +41,7 @@ QAction* addSeparator(QMenu* menu, const char* name) {
 
 frmGame::frmGame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmGame"));
+    InstallAccessibility();
     setAcceptDrops(true);
     setMenuBar(new MenuBar(this));
     setCentralWidget(new QWidget(this));
@@ -115,6 +117,7 @@ void frmGame::createControls() {
     for (int i = 1; i <= kCellCount; ++i) {
         cells_[i] = new CellBox(*this, i, client);
         cells_[i]->setObjectName(QStringLiteral("Ninefold%1").arg(i));
+        cells_[i]->setAccessibleName(CellAccessibleName(i));
         cells_[i]->hide();
     }
     panel_ = new CandidatePanel(*this, client);
@@ -124,6 +127,7 @@ void frmGame::createControls() {
     for (int i = 1; i <= kCellCount; ++i) {
         auto* box = new SolveBox(panel_);
         box->setObjectName(QStringLiteral("Solve%1").arg(i));
+        box->setAccessibleName(CandidateAccessibleName(i));
         box->hide();
         panel_->setBox(i, box);
     }
@@ -179,6 +183,7 @@ void frmGame::Form_Unload() {
 
 bool frmGame::finishOperation() {
     operationRunning_ = false;
+    announceCells();
     if (!closeRequested_) {
         return false;
     }
@@ -195,7 +200,9 @@ void frmGame::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmGame::Form_KeyDown(int keyCode, int shift) {
-    windowHotKey(keyCode, shift);
+    if (!windowHotKey(keyCode, shift)) {
+        clipboardKey(keyCode, shift);
+    }
 }
 
 void frmGame::dragEnterEvent(QDragEnterEvent* event) {
@@ -228,6 +235,17 @@ void frmGame::FlushCellPaints() {
     }
     dirtyCells_.reset();
     sinceLastFlush_.restart();
+    if (!operationRunning_) {
+        announceCells();
+    }
+}
+
+// A search rewrites cells far faster than anyone can listen: a screen reader hears of the
+// cells that changed once the operation is over.
+void frmGame::announceCells() {
+    for (int i = 1; i <= kCellCount; ++i) {
+        AnnounceShownValue(cells_[i]);
+    }
 }
 
 }  // namespace ninefold

@@ -130,9 +130,18 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
     bool PumpEvents() override;
     void SearchEnded() override;
 
-    // Drops of files on the window, the cell boxes and the panel all arrive here.
+    // Drops of files on the window, the cell boxes and the panel all arrive here; a drop of
+    // text without a file is read as a paste.
     void fileDragEnter(QDragEnterEvent* event);
     void fileDrop(QDropEvent* event);
+
+    // The clipboard: Shift+Insert and Ctrl+V paste a board line, Ctrl+Insert and Ctrl+Shift+C
+    // copy the board as one.
+    void PasteBoard();
+    void CopyBoard();
+    // Writes a text holding one board line as a load does; any other text is refused with a
+    // message and leaves the board as it is. Ignored while an operation runs.
+    void OpenPuzzleText(const QString& text);
     // The file commands behind Load, Save as, the recent entries, the command line and drops.
     FileCommands& files();
 
@@ -170,9 +179,16 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
 
     // The window's own hot keys; true when the key was one of them.
     bool windowHotKey(int keyCode, int shift);
+    // The clipboard keys; true when the key was one of them.
+    bool clipboardKey(int keyCode, int shift);
+    // A text drop, taken when the drag or drop carries text and no file.
+    bool textDragEnter(QDragEnterEvent* event);
+    bool textDrop(QDropEvent* event);
 
     // After a long operation: closes the window when a close came in meanwhile.
     bool finishOperation();
+    // Tells the accessibility layer of every cell box whose shown value changed.
+    void announceCells();
     void onWaitWindowClosed();
 
     Board board_;

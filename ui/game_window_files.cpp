@@ -49,13 +49,20 @@ void frmGame::mnuRecentFile_Click(int index) {
     files().mnuRecentFile_Click(index);
 }
 
-// A drag of files over the window, a cell box or the candidate panel.
+// A drag of files or text over the window, a cell box or the candidate panel.
 void frmGame::fileDragEnter(QDragEnterEvent* event) {
+    if (textDragEnter(event)) {
+        return;
+    }
     files().DragEnter(event);
 }
 
-// Files dropped on the window, a cell box or the candidate panel: the first one opens.
+// Files dropped on the window, a cell box or the candidate panel: the first one opens. Text
+// without a file is read as a paste.
 void frmGame::fileDrop(QDropEvent* event) {
+    if (textDrop(event)) {
+        return;
+    }
     files().Drop(event);
 }
 

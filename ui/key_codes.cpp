@@ -30,6 +30,11 @@ int codeOfQtKey(int key, bool keypad) {
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
         return 112 + (key - Qt::Key_F1);
     }
+    // The keypad's Insert is its 0 key with NumLock off, or shifted with NumLock on: it must
+    // not paste where the player meant a digit.
+    if (key == Qt::Key_Insert) {
+        return keypad ? KeyCode::None : KeyCode::Insert;
+    }
     struct Pair {
         int key;
         int code;
@@ -54,7 +59,6 @@ int codeOfQtKey(int key, bool keypad) {
         {Qt::Key_Up, KeyCode::Up},
         {Qt::Key_Right, KeyCode::Right},
         {Qt::Key_Down, KeyCode::Down},
-        {Qt::Key_Insert, 45},
         {Qt::Key_Delete, KeyCode::Delete},
     };
     for (const Pair& pair : kFixed) {

@@ -38,6 +38,8 @@ frmWait::~frmWait() = default;
 void frmWait::setWaitText(const std::string& text) {
     text_ = text;
     lblWait_->setText(QtMessageSeam::displayText(text));
+    // The window itself takes the focus, so a screen reader reads the text from it.
+    setAccessibleDescription(lblWait_->text());
     lblWait_->adjustSize();
     autoFit();
 }

@@ -105,5 +105,31 @@ TEST(BoardText, LinesRoundTripAndRejectBadCharacters) {
     EXPECT_TRUE(ParseBoardLine(std::string(81, '.') + " trailing words").has_value());
 }
 
+TEST(BoardText, PastedTextHoldsExactlyOneLine) {
+    const std::string line(test::kEasyPuzzle);
+    struct Row {
+        std::string text;
+        bool puzzle;
+    };
+    const Row rows[] = {
+        {line, true},
+        {" \t\r\n" + line + "\r\n\n ", true},
+        {line + "\n" + line, false},
+        {line + "\r" + line, false},
+        {"# comment\n" + line, false},
+        {"", false},
+        {" \n\t", false},
+        {line.substr(0, 40) + " " + line.substr(40), false},
+        {std::string(40, '.') + std::string(1, '\0') + std::string(40, '.'), false},
+    };
+    for (const Row& row : rows) {
+        const std::optional<CellGrid> grid = ParsePuzzleText(row.text);
+        EXPECT_EQ(grid.has_value(), row.puzzle) << row.text;
+        if (grid && row.puzzle) {
+            EXPECT_EQ(*grid, *ParseBoardLine(line));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace ninefold

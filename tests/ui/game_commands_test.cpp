@@ -133,6 +133,8 @@ TEST_F(GameCommandsTest, NoSecondCommandStartsWhileTheSearchRuns) {
         game->mnuCheck_Click();
         game->mnuClear_Click();
         game->Ninefold_KeyDown(81, 48 + 7, 0);
+        game->OpenPuzzleText(QString(81, QLatin1Char('1')));
+        game->OpenPuzzleText(QStringLiteral("no puzzle"));
         EXPECT_TRUE(messages.shown.empty());
     });
     game->mnuSolve_Click();

@@ -156,6 +156,10 @@ TEST(TranslateKey, MatchesKeysByPhysicalMeaning) {
         {"Page Down", facts(Qt::Key_PageDown, kNone, "", 0, 0, kNo), {34, 0}},
         {"Escape", facts(Qt::Key_Escape, kNone, "\x1b", 9, 0xff1b, kX), {27, 0}},
         {"Shift alone", facts(Qt::Key_Shift, kShift, "", 50, 0xffe1, kX), {16, 1}},
+        {"Insert", facts(Qt::Key_Insert, kShift, "", 118, 0xff63, kX), {45, 1}},
+        {"X11 Shift+keypad 0 is no Insert",
+         facts(Qt::Key_Insert, kPad | kShift, "", 90, 0xff9e, kX),
+         {0, 1}},
     };
     for (const TranslateRow& row : rows) {
         EXPECT_EQ(TranslateKey(row.facts), row.stroke) << row.what;
