@@ -148,6 +148,7 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
 
   private:
     void createMenus();
+    void menuClosed();
     void createControls();
 
     // Start-up steps, in the order Form_Load runs them.
