@@ -167,6 +167,13 @@ void frmGame::mnuExit_Click() {
     close();
 }
 
+bool frmGame::event(QEvent* event) {
+    if (waitWindowHoldsInput(event)) {
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
 void frmGame::closeEvent(QCloseEvent* event) {
     // A close that arrives while a long operation runs (the window manager's close button
     // still works on a disabled window) stops the operation as Esc would; the window closes

@@ -141,6 +141,7 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
     void clsMouseWheel_MouseWheel(int16_t& direct, bool& Cancel);
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -175,6 +176,9 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
     // After a long operation: closes the window when a close came in meanwhile.
     bool finishOperation();
     void onWaitWindowClosed();
+    // While the wait window is up: hands activation back to it and passes it the keys that
+    // still reach this window. True when the event was taken.
+    bool waitWindowHoldsInput(QEvent* event);
 
     Board board_;
     std::array<CellBox*, kCellCount + 1> cells_{};
