@@ -92,6 +92,9 @@ void frmGame::createMenus() {
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    for (QMenu* menu : {mnuFile, mnuGame, mnuHelp}) {
+        connect(menu, &QMenu::aboutToHide, this, &frmGame::menuClosed);
+    }
 
     connect(mnuLoad, &QAction::triggered, this, &frmGame::mnuLoad_Click);
     connect(mnuSave, &QAction::triggered, this, &frmGame::mnuSave_Click);
@@ -102,6 +105,17 @@ void frmGame::createMenus() {
     connect(mnuCheck, &QAction::triggered, this, &frmGame::mnuCheck_Click);
     connect(mnuClear, &QAction::triggered, this, &frmGame::mnuClear_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmGame::mnuAbout_Click);
+}
+
+// Esc on an open menu leaves the menu bar holding the keyboard, waiting for arrow keys, and
+// the digits typed next would be lost; after any menu the keys go to the current cell again.
+// Queued: the menu bar takes the keyboard only after the menu has hidden.
+void frmGame::menuClosed() {
+    QTimer::singleShot(0, this, [this] {
+        if (menuBar()->hasFocus() && CurrentCell >= 1 && CurrentCell <= kCellCount) {
+            Ninefold(CurrentCell)->setFocus(Qt::OtherFocusReason);
+        }
+    });
 }
 
 // The cell boxes, the focus frame and the candidate panel exist from the start, hidden; the
@@ -161,6 +175,13 @@ void frmGame::mnuAbout_Click() {
 
 void frmGame::mnuExit_Click() {
     close();
+}
+
+bool frmGame::event(QEvent* event) {
+    if (waitWindowHoldsInput(event)) {
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void frmGame::closeEvent(QCloseEvent* event) {

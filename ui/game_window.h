@@ -150,6 +150,7 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
     void clsMouseWheel_MouseWheel(int16_t& direct, bool& Cancel);
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -157,6 +158,7 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
 
   private:
     void createMenus();
+    void menuClosed();
     void createControls();
 
     // Start-up steps, in the order Form_Load runs them.
@@ -190,6 +192,9 @@ class frmGame : public QMainWindow, public CellPainter, public SearchHost {
     // Tells the accessibility layer of every cell box whose shown value changed.
     void announceCells();
     void onWaitWindowClosed();
+    // While the wait window is up: hands activation back to it and passes it the keys that
+    // still reach this window. True when the event was taken.
+    bool waitWindowHoldsInput(QEvent* event);
 
     Board board_;
     std::array<CellBox*, kCellCount + 1> cells_{};

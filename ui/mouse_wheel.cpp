@@ -2,14 +2,24 @@
 // wheel event for the window passes exactly once, whichever widget is under the pointer.
 #include "ui/mouse_wheel.h"
 
+#include <QGuiApplication>
 #include <QWheelEvent>
 #include <QWindow>
 
 namespace ninefold {
 
+bool PlatformSwapsAltWheelAxes() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
 std::optional<int16_t> WheelDirection(const QWheelEvent& event) {
-    const QPoint angle = event.angleDelta();
-    const QPoint pixel = event.pixelDelta();
+    return WheelDirection(event, PlatformSwapsAltWheelAxes());
+}
+
+std::optional<int16_t> WheelDirection(const QWheelEvent& event, bool altSwapsAxes) {
+    const bool swapped = altSwapsAxes && event.modifiers().testFlag(Qt::AltModifier);
+    const QPoint angle = swapped ? event.angleDelta().transposed() : event.angleDelta();
+    const QPoint pixel = swapped ? event.pixelDelta().transposed() : event.pixelDelta();
     int vertical = angle.y() != 0 ? angle.y() : pixel.y();
     // A reversed scrolling setting flips the reported sign; the direction is the wheel's own.
     if (event.inverted()) {

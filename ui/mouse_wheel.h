@@ -16,7 +16,12 @@ namespace ninefold {
 // +1 for a turn away from the user, -1 for a turn towards the user, 0 for an event that
 // carries no distance at all (the window steps down for anything but +1); nothing for a purely
 // horizontal scroll or a touchpad's begin/end marker, which are not wheel turns.
+// altSwapsAxes: the platform reports a turn with Alt held on the other axis (X11 does, so that
+// Alt+wheel scrolls sideways); the turn is then read back on its own axis, as Alt never changes
+// which way the digit steps.
+std::optional<int16_t> WheelDirection(const QWheelEvent& event, bool altSwapsAxes);
 std::optional<int16_t> WheelDirection(const QWheelEvent& event);
+bool PlatformSwapsAltWheelAxes();
 
 class CMouseWheel : public QObject, public std::enable_shared_from_this<CMouseWheel> {
     Q_OBJECT

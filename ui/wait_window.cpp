@@ -8,7 +8,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
+#include <cstdlib>
+#include <cstring>
+
+#ifdef NINEFOLD_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
 
 #include "ui/cell_box.h"
 #include "ui/fonts.h"
@@ -17,6 +25,45 @@
 #include "ui/message_seam.h"
 
 namespace ninefold {
+
+namespace {
+
+#ifdef NINEFOLD_HAVE_XCB
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
+        nullptr);
+    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return atom;
+}
+#endif
+
+// The window's name as the window manager sees it, which taskbars and window lists show, is
+// made empty. Qt never leaves it empty on X11: for an empty title it names the window after
+// the application, so the properties are written here, after Qt has written its own.
+void ClearWindowManagerName(QWidget& window) {
+#ifdef NINEFOLD_HAVE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const xcb_atom_t netWmName = internAtom(connection, "_NET_WM_NAME");
+    const xcb_atom_t utf8 = internAtom(connection, "UTF8_STRING");
+    if (netWmName != XCB_ATOM_NONE && utf8 != XCB_ATOM_NONE) {
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmName, utf8, 8, 0, "");
+    }
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
+                        0, "");
+    xcb_flush(connection);
+#else
+    (void)window;
+#endif
+}
+
+}  // namespace
 
 frmWait::frmWait(bool& escPressed, std::function<void()> onClosed)
     : QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint),
@@ -92,6 +139,7 @@ void frmGame::ShowWaitWindow(bool cancellable) {
     wait_->setWaitText(cancellable ? kWaitCancelText : kWaitText);
     if (created) {
         wait_->winId();
+        ClearWindowManagerName(*wait_);
         if (QWindow* own = windowHandle()) {
             wait_->windowHandle()->setTransientParent(own);
         }
@@ -118,6 +166,30 @@ void frmGame::CloseWaitWindow() {
     }
     wait_->closeWindow();
     wait_.reset();
+}
+
+bool frmGame::waitWindowHoldsInput(QEvent* event) {
+    if (!wait_) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::WindowActivate:
+            // A click on this window, or the window manager switching to it, activates it
+            // although it is disabled; the wait window takes the activation straight back so
+            // that Esc keeps reaching it. Queued, as the activation is still being delivered.
+            QTimer::singleShot(0, wait_.get(), [wait = wait_.get()] {
+                wait->activateWindow();
+                wait->setFocus(Qt::ActiveWindowFocusReason);
+            });
+            return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            // A key that came here before the hand-back is the wait window's key.
+            QCoreApplication::sendEvent(wait_.get(), event);
+            return true;
+        default:
+            return false;
+    }
 }
 
 void frmGame::onWaitWindowClosed() {

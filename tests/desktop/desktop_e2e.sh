@@ -26,7 +26,9 @@ icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | so
 [ "$icons" = "Icon (16 x 16) Icon (32 x 32) " ] || fail "window icons: $icons"
 
 # Three turns away from the user and one towards it, with the pointer in the window's margin
-# and cell 1 focused: 1, 2, 3, then back to 2.
+# and cell 1 focused: 1, 2, 3, then back to 2. With Alt held the turns still step (X11 reports
+# them as sideways scrolls): up to 4 and back to 3; a sideways tilt steps nothing, with Alt
+# (which X11 reports as a vertical turn) or without.
 xdotool windowfocus --sync "$window"
 xdotool mousemove --window "$window" 6 200
 sleep 0.2
@@ -34,6 +36,8 @@ for button in 4 4 4 5; do
     xdotool click "$button"
     sleep 0.1
 done
+xdotool keydown alt click 4 click 4 click 5 click 7 keyup alt click 6
+sleep 0.1
 
 entry=$XDG_DATA_HOME/applications/ninefold-association.desktop
 xdotool key --clearmodifiers shift+alt+e
@@ -51,5 +55,5 @@ test ! -e "$XDG_DATA_HOME/mime/packages/Ninefold.xml" || fail "Shift+Alt+D left 
 save_as "$work/board"
 wait_for 100 test -s "$work/board.nfd" || fail "board not saved"
 first=$(head -c 3 "$work/board.nfd" | od -An -tx1 | tr -d ' \n')
-[ "$first" = 02ffff ] || fail "cell 1 holds $first after the wheel turns, not a Fixed 2"
+[ "$first" = 03ffff ] || fail "cell 1 holds $first after the wheel turns, not a Fixed 3"
 echo "PASS"

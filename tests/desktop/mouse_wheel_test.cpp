@@ -49,6 +49,27 @@ TEST(WheelDirection, SignOfTheVerticalTurnInTheWheelsOwnSense) {
     }
 }
 
+// X11 reports a turn with Alt held on the other axis; read back, Alt changes nothing.
+TEST(WheelDirection, AltDoesNotChangeTheTurn) {
+    struct AltCase {
+        QPoint angle;
+        bool altSwapsAxes;
+        std::optional<int16_t> dir;
+    };
+    const AltCase cases[] = {
+        {{120, 0}, true, 1},
+        {{-120, 0}, true, -1},
+        {{0, 120}, true, std::nullopt},  // a sideways tilt, reported as a vertical turn
+        {{0, -120}, false, -1},
+    };
+    for (const AltCase& c : cases) {
+        const QWheelEvent event(QPointF(), QPointF(), QPoint(), c.angle, Qt::NoButton,
+                                Qt::AltModifier, Qt::NoScrollPhase, false);
+        EXPECT_EQ(WheelDirection(event, c.altSwapsAxes), c.dir)
+            << "angle " << c.angle.x() << "," << c.angle.y() << " swaps " << c.altSwapsAxes;
+    }
+}
+
 // Counts the turns a widget itself receives, and takes them.
 class WheelTaker : public QWidget {
   public:

@@ -1,5 +1,7 @@
 // The key table on a cell box: digits from both keyboards whatever the modifiers, erasing,
 // stepping, navigation that stops at the grid's edges, and the translation of Qt's keys.
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "tests/ui/game_fixture.h"
@@ -121,6 +123,24 @@ TEST_F(KeyInputTest, MenuShortcutsRunFromAFocusedCellAndCtrlDigitsStillWrite) {
     EXPECT_EQ(messages.shown[0].box, Box::Question);
     QTest::keyClick(game->Ninefold(20), Qt::Key_2, kCtrl);
     EXPECT_EQ(cell(20), (CellState{2, true}));
+}
+
+// Esc on a menu opened with the mouse leaves the menu bar waiting for arrow keys; the digit typed
+// next must still reach the current cell. Each menu in turn, so none is left out.
+TEST_F(KeyInputTest, KeysReachTheCurrentCellAgainAfterAMenuIsClosedWithEsc) {
+    game->Ninefold(30)->setFocus();
+    int digit = 0;
+    for (QMenu* menu : {game->mnuFile, game->mnuGame, game->mnuHelp}) {
+        QMenuBar* bar = game->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        settle();
+        ++digit;
+        QTest::keyClick(game->windowHandle(), static_cast<Qt::Key>(Qt::Key_0 + digit));
+        EXPECT_EQ(cell(30).Digit, digit) << menu->title().toStdString();
+    }
 }
 
 struct TranslateRow {

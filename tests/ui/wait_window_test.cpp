@@ -1,5 +1,6 @@
 // The wait window: its one- or two-line text, the fit around its label, the keys that set and
 // clear the cancel flag, and the game window disabled exactly while it is shown.
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -93,6 +94,23 @@ TEST_F(WaitWindowTest, GameTakesNoInputWhileShownAndTakesItAgainAfterClosing) {
     EXPECT_EQ(cell(23).Digit, 4);
     game->CloseWaitWindow();  // nothing left to close
     EXPECT_TRUE(game->isEnabled());
+}
+
+// The game window can still be activated while disabled (a click, the window manager); the
+// wait window takes the activation back, and a key that reaches the game window meanwhile is
+// the wait window's.
+TEST_F(WaitWindowTest, ActivatingTheGameWindowLeavesTheKeysWithTheWaitWindow) {
+    game->ShowWaitWindow(true);
+    frmWait* wait = game->WaitWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(wait));
+    game->activateWindow();
+    QTest::qWait(100);  // the activation, and the hand-back it starts
+    EXPECT_EQ(QApplication::activeWindow(), wait);
+    QTest::keyClick(game->windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(game->board().EscPressed);
+    QTest::keyClick(game->windowHandle(), Qt::Key_A);
+    EXPECT_FALSE(game->board().EscPressed);
+    game->CloseWaitWindow();
 }
 
 TEST_F(WaitWindowTest, ThePlayerCannotCloseIt) {
