@@ -36,6 +36,23 @@ bool carriesTextOnly(const QMimeData* data) {
     return data != nullptr && !data->hasUrls() && data->hasText();
 }
 
+enum class TextDrag { NotText, Refused, Copied };
+
+// Takes a text drag or drop as a copy, never a move: the text stays where the player dragged
+// it from. Anything but text is left to the file drop's handling.
+TextDrag takeTextAsCopy(QDropEvent* event) {
+    if (!carriesTextOnly(event->mimeData())) {
+        return TextDrag::NotText;
+    }
+    if (!event->possibleActions().testFlag(Qt::CopyAction)) {
+        event->ignore();
+        return TextDrag::Refused;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return TextDrag::Copied;
+}
+
 }  // namespace
 
 bool frmGame::clipboardKey(int keyCode, int shift) {
@@ -80,31 +97,15 @@ void frmGame::OpenPuzzleText(const QString& text) {
 }
 
 bool frmGame::textDragEnter(QDragEnterEvent* event) {
-    if (!carriesTextOnly(event->mimeData())) {
-        return false;
-    }
-    // A copy, never a move: the text stays where the player dragged it from.
-    if (!event->possibleActions().testFlag(Qt::CopyAction)) {
-        event->ignore();
-        return true;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    return true;
+    return takeTextAsCopy(event) != TextDrag::NotText;
 }
 
 bool frmGame::textDrop(QDropEvent* event) {
-    if (!carriesTextOnly(event->mimeData())) {
-        return false;
+    const TextDrag taken = takeTextAsCopy(event);
+    if (taken == TextDrag::Copied) {
+        OpenPuzzleText(event->mimeData()->text());
     }
-    if (!event->possibleActions().testFlag(Qt::CopyAction)) {
-        event->ignore();
-        return true;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    OpenPuzzleText(event->mimeData()->text());
-    return true;
+    return taken != TextDrag::NotText;
 }
 
 }  // namespace ninefold
