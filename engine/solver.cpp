@@ -6,6 +6,7 @@
 #include <bit>
 #include <vector>
 
+#include "engine/completion_count.h"
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
 #include "engine/unit_tally.h"
@@ -90,12 +91,99 @@ bool anyRepeatedDigit(const Board& board) {
     return twice != 0;
 }
 
+// Tells the search which digits it may pass over because no complete grid holds them.
+//
+// Why passing over them keeps every outcome: the search is a depth-first walk in which every
+// digit it writes after a guess is forced for every complete grid that keeps the guess, and a
+// check fails only when no complete grid keeps the board (an empty cell without a candidate,
+// or a digit twice in a unit, neither of which a complete grid can contain). So a branch the
+// search enters either holds a complete grid, and the walk reaches the first one in its order,
+// or holds none, and the walk leaves it with the board put back as it found it. Skipping a
+// branch that holds none therefore changes neither the grid found, nor whether the search ends
+// exhausted, nor the board it then leaves; only the digits tried on the way drop out.
+//
+// The proof is a count of the board's completions, with a bounded number of guesses between
+// two pumps so that Esc is still seen at once; when the count gives up, the digit is tried.
+// Once a board is known to have a single completion, every board the search reaches from it
+// keeps at most that one, so no more counting is needed on the way down.
+class EmptyBranches {
+  public:
+    static constexpr int64_t kGuessesBetweenPumps = 20000;
+
+    explicit EmptyBranches(bool enabled) : enabled_(enabled) {}
+
+    // Counts the completions of the board the search starts on.
+    void Start(const Board& board) {
+        if (enabled_) {
+            learn(CountCompletions(digitsOf(board), budget_, solution_));
+        }
+    }
+
+    // True when no completion of the board has `digit` in `cell`.
+    bool ProvenEmpty(const Board& board, int cell, int digit) {
+        if (!enabled_) {
+            return false;
+        }
+        switch (known_) {
+            case Known::NoCompletion:
+                return true;
+            case Known::OneCompletion:
+                return solution_[cell - 1] != digit;
+            case Known::Nothing:
+                break;
+        }
+        DigitGrid digits = digitsOf(board);
+        digits[cell - 1] = static_cast<uint8_t>(digit);
+        DigitGrid found;
+        const Completions count = CountCompletions(digits, budget_, found);
+        if (count == Completions::One) {
+            solution_ = found;
+            known_ = Known::OneCompletion;
+        }
+        return count == Completions::None;
+    }
+
+    // What was learnt of a board holds only for the boards the search reaches from it.
+    void BackedUp() { known_ = Known::Nothing; }
+    void Pumped() { budget_ = kGuessesBetweenPumps; }
+
+  private:
+    enum class Known { Nothing, NoCompletion, OneCompletion };
+
+    static DigitGrid digitsOf(const Board& board) {
+        DigitGrid digits;
+        for (int c = 1; c <= kCellCount; ++c) {
+            digits[c - 1] = board.Cells[c].Digit;
+        }
+        return digits;
+    }
+
+    void learn(Completions count) {
+        if (count == Completions::None) {
+            known_ = Known::NoCompletion;
+        } else if (count == Completions::One) {
+            known_ = Known::OneCompletion;
+        }
+    }
+
+    bool enabled_;
+    Known known_ = Known::Nothing;
+    DigitGrid solution_{};
+    int64_t budget_ = kGuessesBetweenPumps;
+};
+
 class Search {
   public:
     // Starts on the board PreSearchCheck accepted, with the table its dead-cell check left.
-    Search(Board& board, SearchHost& host)
-        : board_(board), host_(host), startedClean_(!anyRepeatedDigit(board)) {
+    // A board that already holds a repeated digit has no completion, yet the search may still
+    // fill it (the repeat was marked before, so no check counts it): no branch is skipped then.
+    Search(Board& board, SearchHost& host, Pruning pruning)
+        : board_(board),
+          host_(host),
+          startedClean_(!anyRepeatedDigit(board)),
+          emptyBranches_(pruning == Pruning::ProvenEmptyBranches && startedClean_) {
         trail_.reserve(4 * kCellCount);
+        emptyBranches_.Start(board);
     }
 
     SearchResult Run() {
@@ -110,17 +198,35 @@ class Search {
             if (!choose()) {
                 return SearchEnd::Completed;
             }
-            bool contradiction = true;
-            while (contradiction) {
+            for (;;) {
+                passOverEmptyBranches();
+                if (levels_[level_].options == 0) {
+                    if (!backUp()) {
+                        return SearchEnd::Exhausted;
+                    }
+                    continue;
+                }
                 ++tried;
                 if (!tryNextOption()) {
                     return SearchEnd::Cancelled;
                 }
-                contradiction = check();
-                if (contradiction && !backUp()) {
+                if (!check()) {
+                    break;
+                }
+                if (!backUp()) {
                     return SearchEnd::Exhausted;
                 }
             }
+        }
+    }
+
+    // Drops the top level's untried digits, lowest first, while they are proven to lead to
+    // no complete grid; stops at the first that may.
+    void passOverEmptyBranches() {
+        Level& level = levels_[level_];
+        while (level.options != 0 &&
+               emptyBranches_.ProvenEmpty(board_, level.cell, std::countr_zero(level.options))) {
+            level.options &= static_cast<uint16_t>(level.options - 1);
         }
     }
 
@@ -153,6 +259,7 @@ class Search {
         if (host_.PumpEvents()) {
             return false;
         }
+        emptyBranches_.Pumped();
         level.options &= static_cast<uint16_t>(~(1U << digit));
         return true;
     }
@@ -243,7 +350,9 @@ class Search {
     // Gives up every level whose options are used up, then readies the board for the next
     // option of the level left on top, with the table it had when it was opened (the board is
     // back as it was then, but for the level's cell). False when the first level is used up.
+    // A level whose digits were all passed over is given up the same way: it wrote nothing.
     bool backUp() {
+        emptyBranches_.BackedUp();
         while (levels_[level_].options == 0) {
             undoPropagation();
             board_.SetCell(levels_[level_].cell, 0, false, BackColour::White);
@@ -263,6 +372,7 @@ class Search {
     std::vector<uint8_t> trail_;
     // No digit repeated anywhere when the search began.
     bool startedClean_;
+    EmptyBranches emptyBranches_;
 };
 
 SearchHost& silentHost() {
@@ -299,7 +409,7 @@ const char* PreSearchMessage(PreSearchVerdict verdict) {
     return "";
 }
 
-SearchResult SearchSolution(Board& board, SearchHost& host) {
+SearchResult SearchSolution(Board& board, SearchHost& host, Pruning pruning) {
     const PreSearchVerdict verdict = PreSearchCheck(board);
     if (verdict != PreSearchVerdict::Proceed) {
         host.SearchRefused(verdict);
@@ -308,7 +418,7 @@ SearchResult SearchSolution(Board& board, SearchHost& host) {
         return refused;
     }
     host.SearchStarting();
-    const SearchResult result = Search(board, host).Run();
+    const SearchResult result = Search(board, host, pruning).Run();
     host.SearchEnded();
     return result;
 }
@@ -317,12 +427,12 @@ SearchResult SearchSolution(Board& board) {
     return SearchSolution(board, silentHost());
 }
 
-SolveResult SolveCommand(Board& board, SearchHost& host) {
+SolveResult SolveCommand(Board& board, SearchHost& host, Pruning pruning) {
     SolveResult result;
     FillForcedCells(board);
     if (CountMissingDigits(board) != 0) {
         result.searched = true;
-        result.search = SearchSolution(board, host);
+        result.search = SearchSolution(board, host, pruning);
         if (CountMissingDigits(board) != 0) {
             result.outcome = SolveOutcome::NoSolution;
             return result;

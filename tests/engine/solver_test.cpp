@@ -199,7 +199,7 @@ TEST(Search, PumpsOncePerTriedDigitRightAfterItsPropagation) {
     FillForcedCells(board);
     const Board start = board;
     RecordingHost host(&board);
-    const SearchResult result = SearchSolution(board, host);
+    const SearchResult result = SearchSolution(board, host, Pruning::None);
     ASSERT_EQ(result.end, SearchEnd::Completed);
     ASSERT_EQ(host.pumps, result.triedDigits);
     ASSERT_GE(host.pumps, 2U);
@@ -230,7 +230,7 @@ TEST(Search, NextOptionIsTriedOnTheBoardAsItStoodBeforeTheFirst) {
     FillForcedCells(board);
     const Board start = board;
     RecordingHost host(&board);
-    SearchSolution(board, host);
+    SearchSolution(board, host, Pruning::None);
 
     int firstCell = 1;
     while (start.Cells[firstCell].Digit != 0) {
