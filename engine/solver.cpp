@@ -108,7 +108,7 @@ bool anyRepeatedDigit(const Board& board) {
 // keeps at most that one, so no more counting is needed on the way down.
 class EmptyBranches {
   public:
-    static constexpr int64_t kGuessesBetweenPumps = 20000;
+    static constexpr int64_t kGuessesBetweenPumps = 10000;
 
     explicit EmptyBranches(bool enabled) : enabled_(enabled) {}
 

@@ -133,6 +133,7 @@ SearchRun record(const Board& start, bool plain) {
         EXPECT_EQ(PreSearchCheck(board), PreSearchVerdict::Proceed) << "a search must run";
         run.end = plainSearch(board, host, run.tried);
     } else {
+        // Every digit tried, as the plain search does: the shortcuts are what differs.
         const SearchResult result = SearchSolution(board, host, Pruning::None);
         run.end = result.end;
         run.tried = result.triedDigits;

@@ -199,6 +199,7 @@ TEST(Search, PumpsOncePerTriedDigitRightAfterItsPropagation) {
     FillForcedCells(board);
     const Board start = board;
     RecordingHost host(&board);
+    // Every digit tried, so the first one tried is the lowest candidate.
     const SearchResult result = SearchSolution(board, host, Pruning::None);
     ASSERT_EQ(result.end, SearchEnd::Completed);
     ASSERT_EQ(host.pumps, result.triedDigits);
@@ -230,6 +231,7 @@ TEST(Search, NextOptionIsTriedOnTheBoardAsItStoodBeforeTheFirst) {
     FillForcedCells(board);
     const Board start = board;
     RecordingHost host(&board);
+    // Every digit tried, so the first guess fails before the right one comes.
     SearchSolution(board, host, Pruning::None);
 
     int firstCell = 1;
