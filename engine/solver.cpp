@@ -102,8 +102,11 @@ bool anyRepeatedDigit(const Board& board) {
 // branch that holds none therefore changes neither the grid found, nor whether the search ends
 // exhausted, nor the board it then leaves; only the digits tried on the way drop out.
 //
-// The proof is a count of the board's completions, with a bounded number of guesses between
-// two pumps so that Esc is still seen at once; when the count gives up, the digit is tried.
+// The proof is a count of the completions of the board with the digit in place, with a
+// bounded number of guesses between two pumps so that Esc is still seen at once; when the
+// count gives up, the digit is tried. Counting starts only once a digit has failed, as many
+// boards are done without any failure and counting would only slow them. A completion met
+// while counting is kept: a digit it holds needs no count while it agrees with the board.
 // Once a board is known to have a single completion, every board the search reaches from it
 // keeps at most that one, so no more counting is needed on the way down.
 class EmptyBranches {
@@ -112,44 +115,32 @@ class EmptyBranches {
 
     explicit EmptyBranches(bool enabled) : enabled_(enabled) {}
 
-    // Counts the completions of the board the search starts on.
-    void Start(const Board& board) {
-        if (enabled_) {
-            learn(CountCompletions(digitsOf(board), budget_, solution_));
-        }
-    }
-
-    // True when no completion of the board has `digit` in `cell`.
+    // True when no completion of the board has `digit` in `cell`, the top level's cell.
     bool ProvenEmpty(const Board& board, int cell, int digit) {
-        if (!enabled_) {
+        if (!enabled_ || !counting_) {
             return false;
         }
-        switch (known_) {
-            case Known::NoCompletion:
-                return true;
-            case Known::OneCompletion:
-                return solution_[cell - 1] != digit;
-            case Known::Nothing:
-                break;
+        if (unique_) {
+            return witness_[cell - 1] != digit;
         }
+        // The top level's cell may still hold a digit that failed; the count puts this one.
         DigitGrid digits = digitsOf(board);
         digits[cell - 1] = static_cast<uint8_t>(digit);
-        DigitGrid found;
-        const Completions count = CountCompletions(digits, budget_, found);
-        if (count == Completions::One) {
-            solution_ = found;
-            known_ = Known::OneCompletion;
+        if (hasWitness_ && witness_[cell - 1] == digit && agrees(digits, witness_)) {
+            return false;
         }
-        return count == Completions::None;
+        return countCompletions(digits) == Completions::None;
     }
 
-    // What was learnt of a board holds only for the boards the search reaches from it.
-    void BackedUp() { known_ = Known::Nothing; }
+    // A single completion is known only for the board counted and the boards the search
+    // reaches from it; backing up leaves them.
+    void BackedUp() {
+        counting_ = true;
+        unique_ = false;
+    }
     void Pumped() { budget_ = kGuessesBetweenPumps; }
 
   private:
-    enum class Known { Nothing, NoCompletion, OneCompletion };
-
     static DigitGrid digitsOf(const Board& board) {
         DigitGrid digits;
         for (int c = 1; c <= kCellCount; ++c) {
@@ -158,17 +149,32 @@ class EmptyBranches {
         return digits;
     }
 
-    void learn(Completions count) {
-        if (count == Completions::None) {
-            known_ = Known::NoCompletion;
-        } else if (count == Completions::One) {
-            known_ = Known::OneCompletion;
+    // Every digit of the board stands in the grid.
+    static bool agrees(const DigitGrid& digits, const DigitGrid& grid) {
+        bool same = true;
+        for (int c = 0; c < kCellCount; ++c) {
+            same &= digits[c] == 0 || digits[c] == grid[c];
         }
+        return same;
+    }
+
+    // Counts, keeping a completion met as the witness.
+    Completions countCompletions(const DigitGrid& digits) {
+        DigitGrid found;
+        const Completions count = CountCompletions(digits, budget_, found);
+        if (count == Completions::One || count == Completions::Several) {
+            witness_ = found;
+            hasWitness_ = true;
+            unique_ = count == Completions::One;
+        }
+        return count;
     }
 
     bool enabled_;
-    Known known_ = Known::Nothing;
-    DigitGrid solution_{};
+    bool counting_ = false;  // a digit has failed
+    bool unique_ = false;    // the witness is the board's only completion
+    bool hasWitness_ = false;
+    DigitGrid witness_{};  // a completion of the board when last counted
     int64_t budget_ = kGuessesBetweenPumps;
 };
 
@@ -183,7 +189,6 @@ class Search {
           startedClean_(!anyRepeatedDigit(board)),
           emptyBranches_(pruning == Pruning::ProvenEmptyBranches && startedClean_) {
         trail_.reserve(4 * kCellCount);
-        emptyBranches_.Start(board);
     }
 
     SearchResult Run() {
