@@ -1,5 +1,6 @@
 // Solves every puzzle of the benchmark files through the engine's Solve command and prints,
-// per file, puzzles per second and the mean and largest number of tried digits per puzzle.
+// per file, puzzles per second, the mean and largest number of tried digits per puzzle, and
+// the longest a search went without letting window events through.
 // With --against-unpruned it solves each puzzle a second time with every digit tried and
 // prints, per file, how many puzzles ended differently (grid, flags, end, refusal, marks).
 // Usage: bench_solve [--against-unpruned] [FILE_OR_FOLDER...]; without files, the shared
@@ -41,6 +42,27 @@ std::vector<CellGrid> readPuzzles(const fs::path& path) {
     return puzzles;
 }
 
+// The longest stretch of a search without a pump (from its start to the first pump, between
+// two pumps, or from the last pump to its end): how long Esc could wait to be seen.
+class GapHost : public SearchHost {
+  public:
+    void SearchStarting() override { last_ = std::chrono::steady_clock::now(); }
+    bool PumpEvents() override {
+        note();
+        return false;
+    }
+    void SearchEnded() override { note(); }
+    double longest = 0;
+
+  private:
+    void note() {
+        const auto now = std::chrono::steady_clock::now();
+        longest = std::max(longest, std::chrono::duration<double>(now - last_).count());
+        last_ = now;
+    }
+    std::chrono::steady_clock::time_point last_;
+};
+
 void benchFile(const fs::path& path) {
     const std::vector<CellGrid> puzzles = readPuzzles(path);
     if (puzzles.empty()) {
@@ -50,10 +72,11 @@ void benchFile(const fs::path& path) {
     uint64_t maxTried = 0;
     int solved = 0;
     Board board;
+    GapHost host;
     const auto start = std::chrono::steady_clock::now();
     for (const CellGrid& grid : puzzles) {
         board.WriteCells(grid);
-        const SolveResult result = SolveCommand(board);
+        const SolveResult result = SolveCommand(board, host);
         totalTried += result.search.triedDigits;
         maxTried = std::max(maxTried, result.search.triedDigits);
         solved += result.outcome == SolveOutcome::Solved ? 1 : 0;
@@ -61,11 +84,12 @@ void benchFile(const fs::path& path) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
-        "%-16s %6zu puzzles %6d solved %10.0f puzzles/s %10.1f mean tried %8llu max tried\n",
+        "%-16s %6zu puzzles %6d solved %10.0f puzzles/s %10.1f mean tried %8llu max tried "
+        "%7.2f ms longest without a pump\n",
         path.filename().string().c_str(), puzzles.size(), solved,
         static_cast<double>(puzzles.size()) / seconds,
         static_cast<double>(totalTried) / static_cast<double>(puzzles.size()),
-        static_cast<unsigned long long>(maxTried));
+        static_cast<unsigned long long>(maxTried), host.longest * 1e3);
 }
 
 // What a solve leaves that must not depend on pruning; the marks only where the search did

@@ -2,6 +2,7 @@
 // ascending with forced cells filled after each, check, and back up on a contradiction.
 #include "engine/solver.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <vector>
@@ -135,8 +136,11 @@ class EmptyBranches {
     // A single completion is known only for the board counted and the boards the search
     // reaches from it; backing up leaves them.
     void BackedUp() {
-        counting_ = true;
         unique_ = false;
+        if (backUpsToWait_ > 0) {
+            --backUpsToWait_;
+        }
+        counting_ = backUpsToWait_ == 0;
     }
     void Pumped() { budget_ = kGuessesBetweenPumps; }
 
@@ -167,12 +171,21 @@ class EmptyBranches {
             hasWitness_ = true;
             unique_ = count == Completions::One;
         }
+        if (count == Completions::Unknown) {
+            // A board too hard to count: leave it to the search for a while, longer each time,
+            // so that counts that give up cannot slow every tried digit down.
+            counting_ = false;
+            backUpsToWait_ = nextWait_;
+            nextWait_ = std::min<int64_t>(2 * nextWait_, int64_t{1} << 20);
+        }
         return count;
     }
 
     bool enabled_;
-    bool counting_ = false;  // a digit has failed
-    bool unique_ = false;    // the witness is the board's only completion
+    bool counting_ = false;  // a digit has failed, and no count gave up lately
+    int64_t backUpsToWait_ = 1;
+    int64_t nextWait_ = 16;
+    bool unique_ = false;  // the witness is the board's only completion
     bool hasWitness_ = false;
     DigitGrid witness_{};  // a completion of the board when last counted
     int64_t budget_ = kGuessesBetweenPumps;
