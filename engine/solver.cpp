@@ -2,14 +2,13 @@
 // ascending with forced cells filled after each, check, and back up on a contradiction.
 #include "engine/solver.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <vector>
 
-#include "engine/completion_count.h"
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
+#include "engine/empty_branches.h"
 #include "engine/unit_tally.h"
 
 namespace ninefold {
@@ -91,105 +90,6 @@ bool anyRepeatedDigit(const Board& board) {
     }
     return twice != 0;
 }
-
-// Tells the search which digits it may pass over because no complete grid holds them.
-//
-// Why passing over them keeps every outcome: the search is a depth-first walk in which every
-// digit it writes after a guess is forced for every complete grid that keeps the guess, and a
-// check fails only when no complete grid keeps the board (an empty cell without a candidate,
-// or a digit twice in a unit, neither of which a complete grid can contain). So a branch the
-// search enters either holds a complete grid, and the walk reaches the first one in its order,
-// or holds none, and the walk leaves it with the board put back as it found it. Skipping a
-// branch that holds none therefore changes neither the grid found, nor whether the search ends
-// exhausted, nor the board it then leaves; only the digits tried on the way drop out.
-//
-// The proof is a count of the completions of the board with the digit in place, with a
-// bounded number of guesses between two pumps so that Esc is still seen at once; when the
-// count gives up, the digit is tried. Counting starts only once a digit has failed, as many
-// boards are done without any failure and counting would only slow them. A completion met
-// while counting is kept: a digit it holds needs no count while it agrees with the board.
-// Once a board is known to have a single completion, every board the search reaches from it
-// keeps at most that one, so no more counting is needed on the way down.
-class EmptyBranches {
-  public:
-    static constexpr int64_t kGuessesBetweenPumps = 10000;
-
-    explicit EmptyBranches(bool enabled) : enabled_(enabled) {}
-
-    // True when no completion of the board has `digit` in `cell`, the top level's cell.
-    bool ProvenEmpty(const Board& board, int cell, int digit) {
-        if (!enabled_ || !counting_) {
-            return false;
-        }
-        if (unique_) {
-            return witness_[cell - 1] != digit;
-        }
-        // The top level's cell may still hold a digit that failed; the count puts this one.
-        DigitGrid digits = digitsOf(board);
-        digits[cell - 1] = static_cast<uint8_t>(digit);
-        if (hasWitness_ && witness_[cell - 1] == digit && agrees(digits, witness_)) {
-            return false;
-        }
-        return countCompletions(digits) == Completions::None;
-    }
-
-    // A single completion is known only for the board counted and the boards the search
-    // reaches from it; backing up leaves them.
-    void BackedUp() {
-        unique_ = false;
-        if (backUpsToWait_ > 0) {
-            --backUpsToWait_;
-        }
-        counting_ = backUpsToWait_ == 0;
-    }
-    void Pumped() { budget_ = kGuessesBetweenPumps; }
-
-  private:
-    static DigitGrid digitsOf(const Board& board) {
-        DigitGrid digits;
-        for (int c = 1; c <= kCellCount; ++c) {
-            digits[c - 1] = board.Cells[c].Digit;
-        }
-        return digits;
-    }
-
-    // Every digit of the board stands in the grid.
-    static bool agrees(const DigitGrid& digits, const DigitGrid& grid) {
-        bool same = true;
-        for (int c = 0; c < kCellCount; ++c) {
-            same &= digits[c] == 0 || digits[c] == grid[c];
-        }
-        return same;
-    }
-
-    // Counts, keeping a completion met as the witness.
-    Completions countCompletions(const DigitGrid& digits) {
-        DigitGrid found;
-        const Completions count = CountCompletions(digits, budget_, found);
-        if (count == Completions::One || count == Completions::Several) {
-            witness_ = found;
-            hasWitness_ = true;
-            unique_ = count == Completions::One;
-        }
-        if (count == Completions::Unknown) {
-            // A board too hard to count: leave it to the search for a while, longer each time,
-            // so that counts that give up cannot slow every tried digit down.
-            counting_ = false;
-            backUpsToWait_ = nextWait_;
-            nextWait_ = std::min<int64_t>(2 * nextWait_, int64_t{1} << 20);
-        }
-        return count;
-    }
-
-    bool enabled_;
-    bool counting_ = false;  // a digit has failed, and no count gave up lately
-    int64_t backUpsToWait_ = 1;
-    int64_t nextWait_ = 16;
-    bool unique_ = false;  // the witness is the board's only completion
-    bool hasWitness_ = false;
-    DigitGrid witness_{};  // a completion of the board when last counted
-    int64_t budget_ = kGuessesBetweenPumps;
-};
 
 class Search {
   public:
