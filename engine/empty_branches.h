@@ -17,7 +17,8 @@ namespace ninefold {
 // search enters either holds a complete grid, and the walk reaches the first one in its order,
 // or holds none, and the walk leaves it with the board put back as it found it. Skipping a
 // branch that holds none therefore changes neither the grid found, nor whether the search ends
-// exhausted, nor the board it then leaves; only the digits tried on the way drop out.
+// exhausted, nor the digits it then leaves; only the digits tried on the way drop out, with
+// the marks their checks would have left.
 //
 // The proof is a count of the completions of the board with the digit in place, with a
 // bounded number of guesses between two pumps so that Esc is still seen at once; when the
