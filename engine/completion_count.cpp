@@ -256,9 +256,10 @@ class Counter {
         return true;
     }
 
-    // Singles first, unit by unit wherever something changed, then locked candidates once
-    // nothing more is single; until nothing changes.
+    // Singles, unit by unit wherever something changed, until none is left; then locked
+    // candidates, and the singles they bring.
     bool propagate(Grid& grid) {
+        bool lockedDone = false;
         for (;;) {
             if (!placePending(grid)) {
                 return false;
@@ -271,6 +272,12 @@ class Counter {
                 }
                 continue;
             }
+            // One pass of locked candidates per node: further passes find little and cost
+            // more than the guesses they spare.
+            if (lockedDone) {
+                return true;
+            }
+            lockedDone = true;
             bool changed = false;
             if (!removeLockedCandidates(grid, changed)) {
                 return false;
