@@ -8,6 +8,7 @@
 
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
+#include "engine/empty_branches.h"
 #include "engine/unit_tally.h"
 
 namespace ninefold {
@@ -93,8 +94,13 @@ bool anyRepeatedDigit(const Board& board) {
 class Search {
   public:
     // Starts on the board PreSearchCheck accepted, with the table its dead-cell check left.
-    Search(Board& board, SearchHost& host)
-        : board_(board), host_(host), startedClean_(!anyRepeatedDigit(board)) {
+    // A board that already holds a repeated digit has no completion, yet the search may still
+    // fill it (the repeat was marked before, so no check counts it): no branch is skipped then.
+    Search(Board& board, SearchHost& host, Pruning pruning)
+        : board_(board),
+          host_(host),
+          startedClean_(!anyRepeatedDigit(board)),
+          emptyBranches_(pruning == Pruning::ProvenEmptyBranches && startedClean_) {
         trail_.reserve(4 * kCellCount);
     }
 
@@ -110,17 +116,35 @@ class Search {
             if (!choose()) {
                 return SearchEnd::Completed;
             }
-            bool contradiction = true;
-            while (contradiction) {
+            for (;;) {
+                passOverEmptyBranches();
+                if (levels_[level_].options == 0) {
+                    if (!backUp()) {
+                        return SearchEnd::Exhausted;
+                    }
+                    continue;
+                }
                 ++tried;
                 if (!tryNextOption()) {
                     return SearchEnd::Cancelled;
                 }
-                contradiction = check();
-                if (contradiction && !backUp()) {
+                if (!check()) {
+                    break;
+                }
+                if (!backUp()) {
                     return SearchEnd::Exhausted;
                 }
             }
+        }
+    }
+
+    // Drops the top level's untried digits, lowest first, while they are proven to lead to
+    // no complete grid; stops at the first that may.
+    void passOverEmptyBranches() {
+        Level& level = levels_[level_];
+        while (level.options != 0 &&
+               emptyBranches_.ProvenEmpty(board_, level.cell, std::countr_zero(level.options))) {
+            level.options &= static_cast<uint16_t>(level.options - 1);
         }
     }
 
@@ -153,6 +177,7 @@ class Search {
         if (host_.PumpEvents()) {
             return false;
         }
+        emptyBranches_.Pumped();
         level.options &= static_cast<uint16_t>(~(1U << digit));
         return true;
     }
@@ -243,7 +268,9 @@ class Search {
     // Gives up every level whose options are used up, then readies the board for the next
     // option of the level left on top, with the table it had when it was opened (the board is
     // back as it was then, but for the level's cell). False when the first level is used up.
+    // A level whose digits were all passed over is given up the same way: it wrote nothing.
     bool backUp() {
+        emptyBranches_.BackedUp();
         while (levels_[level_].options == 0) {
             undoPropagation();
             board_.SetCell(levels_[level_].cell, 0, false, BackColour::White);
@@ -263,6 +290,7 @@ class Search {
     std::vector<uint8_t> trail_;
     // No digit repeated anywhere when the search began.
     bool startedClean_;
+    EmptyBranches emptyBranches_;
 };
 
 SearchHost& silentHost() {
@@ -299,7 +327,7 @@ const char* PreSearchMessage(PreSearchVerdict verdict) {
     return "";
 }
 
-SearchResult SearchSolution(Board& board, SearchHost& host) {
+SearchResult SearchSolution(Board& board, SearchHost& host, Pruning pruning) {
     const PreSearchVerdict verdict = PreSearchCheck(board);
     if (verdict != PreSearchVerdict::Proceed) {
         host.SearchRefused(verdict);
@@ -308,7 +336,7 @@ SearchResult SearchSolution(Board& board, SearchHost& host) {
         return refused;
     }
     host.SearchStarting();
-    const SearchResult result = Search(board, host).Run();
+    const SearchResult result = Search(board, host, pruning).Run();
     host.SearchEnded();
     return result;
 }
@@ -317,12 +345,12 @@ SearchResult SearchSolution(Board& board) {
     return SearchSolution(board, silentHost());
 }
 
-SolveResult SolveCommand(Board& board, SearchHost& host) {
+SolveResult SolveCommand(Board& board, SearchHost& host, Pruning pruning) {
     SolveResult result;
     FillForcedCells(board);
     if (CountMissingDigits(board) != 0) {
         result.searched = true;
-        result.search = SearchSolution(board, host);
+        result.search = SearchSolution(board, host, pruning);
         if (CountMissingDigits(board) != 0) {
             result.outcome = SolveOutcome::NoSolution;
             return result;

@@ -44,7 +44,13 @@ PreSearchVerdict PreSearchCheck(Board& board);
 // "This puzzle is solved.", "Please check entries." or "Please check logicality."
 const char* PreSearchMessage(PreSearchVerdict verdict);
 
-SearchResult SearchSolution(Board& board, SearchHost& host);
+// Whether the search may pass over digits that provably lead to no complete grid. Passing
+// over them changes neither the grid found nor how the search ends, nor the board an
+// exhausted search leaves; fewer digits are tried and shown on the way.
+enum class Pruning { ProvenEmptyBranches, None };
+
+SearchResult SearchSolution(Board& board, SearchHost& host,
+                            Pruning pruning = Pruning::ProvenEmptyBranches);
 // Without a host: nothing is shown and the search runs to its end.
 SearchResult SearchSolution(Board& board);
 
@@ -58,7 +64,8 @@ struct SolveResult {
 
 // Forced cells first, the search only while digits are missing, and on success every
 // background back to white.
-SolveResult SolveCommand(Board& board, SearchHost& host);
+SolveResult SolveCommand(Board& board, SearchHost& host,
+                         Pruning pruning = Pruning::ProvenEmptyBranches);
 SolveResult SolveCommand(Board& board);
 // "Puzzle solved." or "This puzzle hasn't any solution!"
 const char* SolveMessage(SolveOutcome outcome);

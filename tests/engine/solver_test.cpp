@@ -227,7 +227,8 @@ TEST(Search, PumpsOncePerTriedDigitRightAfterItsPropagation) {
     FillForcedCells(board);
     const Board start = board;
     RecordingHost host(&board);
-    const SearchResult result = SearchSolution(board, host);
+    // Every digit tried, so the first one tried is the lowest candidate.
+    const SearchResult result = SearchSolution(board, host, Pruning::None);
     ASSERT_EQ(result.end, SearchEnd::Completed);
     ASSERT_EQ(host.pumps, result.triedDigits);
     ASSERT_GE(host.pumps, 2U);
@@ -258,7 +259,8 @@ TEST(Search, NextOptionIsTriedOnTheBoardAsItStoodBeforeTheFirst) {
     FillForcedCells(board);
     const Board start = board;
     RecordingHost host(&board);
-    SearchSolution(board, host);
+    // Every digit tried, so the first guess fails before the right one comes.
+    SearchSolution(board, host, Pruning::None);
 
     int firstCell = 1;
     while (start.Cells[firstCell].Digit != 0) {

@@ -1,0 +1,359 @@
+// A compact complete search over candidate masks: naked and hidden singles after every
+// placement, then a guess in the open cell with the fewest candidates. It shares nothing
+// with the Board; only its answer reaches the game.
+#include "engine/completion_count.h"
+
+#include <bit>
+
+namespace ninefold {
+
+namespace {
+
+constexpr uint16_t kAllDigits = 0x3FE;  // bit d for digit d
+
+// Cells and units numbered from 0 here: cell c - 1 for cell c.
+constexpr std::array<std::array<uint8_t, 9>, 27> kUnits = [] {
+    std::array<std::array<uint8_t, 9>, 27> units{};
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            units[i][j] = static_cast<uint8_t>(9 * i + j);
+            units[9 + i][j] = static_cast<uint8_t>(9 * j + i);
+            units[18 + i][j] =
+                static_cast<uint8_t>(9 * (3 * (i / 3) + j / 3) + 3 * (i % 3) + j % 3);
+        }
+    }
+    return units;
+}();
+
+constexpr std::array<std::array<uint8_t, 20>, kCellCount> kPeers = [] {
+    std::array<std::array<uint8_t, 20>, kCellCount> peers{};
+    for (int c = 0; c < kCellCount; ++c) {
+        int n = 0;
+        for (int p = 0; p < kCellCount; ++p) {
+            const bool sameRow = p / 9 == c / 9;
+            const bool sameColumn = p % 9 == c % 9;
+            const bool sameBox = (p / 27 == c / 27) && ((p % 9) / 3 == (c % 9) / 3);
+            if (p != c && (sameRow || sameColumn || sameBox)) {
+                peers[c][n++] = static_cast<uint8_t>(p);
+            }
+        }
+    }
+    return peers;
+}();
+
+constexpr std::array<std::array<uint8_t, 3>, kCellCount> kCellUnits = [] {
+    std::array<std::array<uint8_t, 3>, kCellCount> units{};
+    for (int c = 0; c < kCellCount; ++c) {
+        units[c] = {static_cast<uint8_t>(c / 9), static_cast<uint8_t>(9 + c % 9),
+                    static_cast<uint8_t>(18 + 3 * (c / 27) + (c % 9) / 3)};
+    }
+    return units;
+}();
+
+// Per cell, its three units as bits of a unit set.
+constexpr std::array<uint32_t, kCellCount> kUnitBits = [] {
+    std::array<uint32_t, kCellCount> bits{};
+    for (int c = 0; c < kCellCount; ++c) {
+        for (const uint8_t unit : kCellUnits[c]) {
+            bits[c] |= uint32_t{1} << unit;
+        }
+    }
+    return bits;
+}();
+
+// One node of the search: the candidates of every open cell (0 once a digit is placed), the
+// placed digits, per unit the digits placed in it, and the units in which some cell changed
+// since they were last looked at for hidden singles.
+struct Grid {
+    std::array<uint16_t, kCellCount> masks;
+    std::array<uint8_t, kCellCount> digits;
+    std::array<uint16_t, 27> placed;
+    uint32_t changedUnits;
+};
+
+class Counter {
+  public:
+    Counter(int64_t& budget, DigitGrid& found) : budget_(budget), found_(found) {}
+
+    Completions Count(const DigitGrid& digits) {
+        Grid grid;
+        grid.masks.fill(kAllDigits);
+        grid.digits.fill(0);
+        grid.placed.fill(0);
+        grid.changedUnits = (uint32_t{1} << 27) - 1;
+        pending_ = 0;
+        for (int c = 0; c < kCellCount; ++c) {
+            const int digit = digits[c];
+            if (digit == 0) {
+                continue;
+            }
+            const auto bit = static_cast<uint16_t>(1U << digit);
+            // A given whose digit a peer already holds, or that leaves a peer without a
+            // candidate, ends the count at once.
+            if ((grid.masks[c] & bit) == 0 || !place(grid, c, bit)) {
+                return Completions::None;
+            }
+        }
+        search(grid);
+        if (gaveUp_) {
+            return Completions::Unknown;
+        }
+        return solutions_ == 0 ? Completions::None
+                               : (solutions_ == 1 ? Completions::One : Completions::Several);
+    }
+
+  private:
+    // Puts the digit of `bit`, one of the open cell's candidates, into it and takes that digit
+    // from the cell's peers. False when a peer is left without a candidate; a peer left with
+    // one waits in pending_ to be placed. No peer can hold the digit already: it would have
+    // been taken from this cell's candidates when the peer got it.
+    bool place(Grid& grid, int cell, uint16_t bit) {
+        grid.masks[cell] = 0;
+        grid.digits[cell] = static_cast<uint8_t>(std::countr_zero(bit));
+        for (const uint8_t unit : kCellUnits[cell]) {
+            grid.placed[unit] |= bit;
+        }
+        grid.changedUnits |= kUnitBits[cell];
+        for (const uint8_t peer : kPeers[cell]) {
+            const uint16_t mask = grid.masks[peer];
+            if ((mask & bit) == 0) {
+                continue;
+            }
+            const auto rest = static_cast<uint16_t>(mask & ~bit);
+            grid.masks[peer] = rest;
+            grid.changedUnits |= kUnitBits[peer];
+            if (rest == 0) {
+                return false;
+            }
+            if ((rest & (rest - 1)) == 0) {
+                pendingCells_[pending_++] = peer;
+            }
+        }
+        return true;
+    }
+
+    bool placePending(Grid& grid) {
+        while (pending_ > 0) {
+            const int cell = pendingCells_[--pending_];
+            if (grid.masks[cell] != 0 && !place(grid, cell, grid.masks[cell])) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Every digit must keep a place in the unit; a digit with one place goes there. False on
+    // a contradiction.
+    bool placeHiddenSingles(Grid& grid, int u) {
+        if (grid.placed[u] == kAllDigits) {
+            return true;
+        }
+        const auto& unit = kUnits[u];
+        uint16_t once = 0;
+        uint16_t twice = 0;
+        for (const uint8_t cell : unit) {
+            const uint16_t mask = grid.masks[cell];
+            twice |= once & mask;
+            once |= mask;
+        }
+        if ((once | grid.placed[u]) != kAllDigits) {
+            return false;
+        }
+        for (uint16_t singles = once & ~twice; singles != 0;
+             singles &= static_cast<uint16_t>(singles - 1)) {
+            const auto bit = static_cast<uint16_t>(singles & -singles);
+            int where = -1;
+            for (const uint8_t cell : unit) {
+                if ((grid.masks[cell] & bit) != 0) {
+                    where = cell;
+                }
+            }
+            // Gone when another digit's only place in this unit was the same cell.
+            if (where < 0 || !place(grid, where, bit)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Takes `digits` from the three cells of a stretch (three cells of one row or column
+    // inside one box) that start at `first` with step `step`. False when a cell loses its
+    // last candidate; true in `changed` when any candidate went.
+    bool removeFromStretch(Grid& grid, int first, int step, uint16_t digits, bool& changed) {
+        for (int i = 0; i < 3; ++i) {
+            const int cell = first + i * step;
+            const uint16_t mask = grid.masks[cell];
+            if ((mask & digits) == 0) {
+                continue;
+            }
+            const auto rest = static_cast<uint16_t>(mask & ~digits);
+            grid.masks[cell] = rest;
+            grid.changedUnits |= kUnitBits[cell];
+            changed = true;
+            if (rest == 0) {
+                return false;
+            }
+            if ((rest & (rest - 1)) == 0) {
+                pendingCells_[pending_++] = static_cast<uint8_t>(cell);
+            }
+        }
+        return true;
+    }
+
+    // Where a digit's places in a box all lie in one of its rows (or columns), the digit
+    // goes from the rest of that row (or column); where its places in a row (or column) all
+    // lie in one box, it goes from the rest of that box. Works on stretches: the candidates
+    // of three cells of a line inside one box, together.
+    bool removeLockedCandidates(Grid& grid, bool& changed) {
+        // along = false: rows and their stretches; true: columns.
+        for (const bool columns : {false, true}) {
+            const int lineStep = columns ? 1 : 9;              // from one line to the next
+            const int cellStep = columns ? 9 : 1;              // along a line
+            std::array<std::array<uint16_t, 3>, 9> stretch{};  // [line][box along the line]
+            for (int line = 0; line < 9; ++line) {
+                for (int part = 0; part < 3; ++part) {
+                    const int first = line * lineStep + 3 * part * cellStep;
+                    stretch[line][part] = grid.masks[first] | grid.masks[first + cellStep] |
+                                          grid.masks[first + 2 * cellStep];
+                }
+            }
+            for (int line = 0; line < 9; ++line) {
+                for (int part = 0; part < 3; ++part) {
+                    const uint16_t here = stretch[line][part];
+                    if (here == 0) {
+                        continue;
+                    }
+                    const int p1 = (part + 1) % 3;
+                    const int p2 = (part + 2) % 3;
+                    const int band = line - line % 3;
+                    const int l1 = band + (line + 1) % 3;
+                    const int l2 = band + (line + 2) % 3;
+                    // Only here within the line: not elsewhere in the box.
+                    const auto claimed =
+                        static_cast<uint16_t>(here & ~(stretch[line][p1] | stretch[line][p2]));
+                    // Only here within the box: not elsewhere in the line.
+                    const auto pointed =
+                        static_cast<uint16_t>(here & ~(stretch[l1][part] | stretch[l2][part]));
+                    if ((claimed & (stretch[l1][part] | stretch[l2][part])) != 0) {
+                        const int first1 = l1 * lineStep + 3 * part * cellStep;
+                        const int first2 = l2 * lineStep + 3 * part * cellStep;
+                        if (!removeFromStretch(grid, first1, cellStep, claimed, changed) ||
+                            !removeFromStretch(grid, first2, cellStep, claimed, changed)) {
+                            return false;
+                        }
+                    }
+                    if ((pointed & (stretch[line][p1] | stretch[line][p2])) != 0) {
+                        const int first1 = line * lineStep + 3 * p1 * cellStep;
+                        const int first2 = line * lineStep + 3 * p2 * cellStep;
+                        if (!removeFromStretch(grid, first1, cellStep, pointed, changed) ||
+                            !removeFromStretch(grid, first2, cellStep, pointed, changed)) {
+                            return false;
+                        }
+                    }
+                }
+            }
+        }
+        return true;
+    }
+
+    // Singles, unit by unit wherever something changed, until none is left; then locked
+    // candidates, and the singles they bring.
+    bool propagate(Grid& grid) {
+        bool lockedDone = false;
+        for (;;) {
+            if (!placePending(grid)) {
+                return false;
+            }
+            if (grid.changedUnits != 0) {
+                const int u = std::countr_zero(grid.changedUnits);
+                grid.changedUnits &= grid.changedUnits - 1;
+                if (!placeHiddenSingles(grid, u)) {
+                    return false;
+                }
+                continue;
+            }
+            // One pass of locked candidates per node: further passes find little and cost
+            // more than the guesses they spare.
+            if (lockedDone) {
+                return true;
+            }
+            lockedDone = true;
+            bool changed = false;
+            if (!removeLockedCandidates(grid, changed)) {
+                return false;
+            }
+            if (!changed) {
+                return true;
+            }
+        }
+    }
+
+    // The open cell with the fewest candidates, or -1 when none is open.
+    static int fewestCandidates(const Grid& grid) {
+        int best = -1;
+        int bestCount = 10;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const uint16_t mask = grid.masks[cell];
+            if (mask == 0) {
+                continue;
+            }
+            const int count = std::popcount(mask);
+            if (count < bestCount) {
+                best = cell;
+                bestCount = count;
+                if (count == 2) {
+                    return best;
+                }
+            }
+        }
+        return best;
+    }
+
+    void search(Grid& grid) {
+        if (!propagate(grid)) {
+            pending_ = 0;
+            return;
+        }
+        const int cell = fewestCandidates(grid);
+        if (cell < 0) {
+            if (solutions_++ == 0) {
+                found_ = grid.digits;
+            }
+            return;
+        }
+        for (uint16_t options = grid.masks[cell]; options != 0;
+             options &= static_cast<uint16_t>(options - 1)) {
+            if (budget_ <= 0) {
+                gaveUp_ = true;
+                return;
+            }
+            --budget_;
+            Grid next = grid;
+            pending_ = 0;
+            if (place(next, cell, static_cast<uint16_t>(options & -options))) {
+                search(next);
+            }
+            pending_ = 0;
+            if (solutions_ >= 2 || gaveUp_) {
+                return;
+            }
+        }
+    }
+
+    int64_t& budget_;
+    DigitGrid& found_;
+    int solutions_ = 0;
+    bool gaveUp_ = false;
+    // Cells left with one candidate and not yet placed. A cell enters only when its
+    // candidates drop to one, which happens once per node, so 81 entries suffice.
+    std::array<uint8_t, kCellCount> pendingCells_{};
+    int pending_ = 0;
+};
+
+}  // namespace
+
+Completions CountCompletions(const DigitGrid& digits, int64_t& budget, DigitGrid& found) {
+    return Counter(budget, found).Count(digits);
+}
+
+}  // namespace ninefold
