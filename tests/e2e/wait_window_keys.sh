@@ -10,8 +10,11 @@ game=$1
 cli=$2
 source "$(dirname "$0")/x_session.sh"
 
-# Box 9 has no place left for a 9, which only a search through the rows above discovers.
-board=............................................................345......6789........
+# Box 9 has no place left for a 9, which only a search through the rows above discovers. Solve
+# would see that at once and skip every branch; the two 1s of row 1, once Check Diagram has
+# marked them, make a board that holds a repeat already, on which Solve tries every branch as
+# it comes, so the search runs for ages.
+board=11..........................................................345......6789........
 echo "$board" | "$cli" convert - "$work/endless.nfd"
 
 start_xvfb
@@ -70,6 +73,15 @@ expect_cancel() {
     wait_for 50 gone "$box" ||
         fail "message box stayed"
 }
+
+# Check Diagram marks the repeat; its report is answered.
+xdotool windowactivate --sync "$window"
+xdotool key --clearmodifiers ctrl+c
+wait_for 100 other_window || fail "no report from Check Diagram"
+report=$(other_window)
+xdotool windowfocus --sync "$report"
+xdotool key Return
+wait_for 50 gone "$report" || fail "the report stayed"
 
 read -r x y < <(xdotool getwindowgeometry --shell "$window" | awk -F= '
     $1 == "X" { x = $2 } $1 == "Y" { y = $2 } END { print x, y }')
