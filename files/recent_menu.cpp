@@ -3,11 +3,13 @@
 #include "files/recent_menu.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QMenu>
 #include <QScreen>
+#include <QThread>
 #include <QWidget>
 
 #include "files/file_io.h"
@@ -51,10 +53,26 @@ void insertAfter(QAction* previous, QAction* item) {
 // died is taken over at once (the lock names its process). A lock still held after the wait
 // leaves the list as it is; the file that was opened stays open.
 constexpr int kListLockWaitMs = 3000;
+constexpr int kListLockRetryMs = 5;
+
+// QLockFile's own wait doubles its pause after every try, so a copy that keeps meeting the lock
+// held by others tries only a handful of times and can miss every moment it is free; trying
+// every few milliseconds gives each copy its turn.
+bool lockWithin(QLockFile& lock, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || clock.elapsed() >= milliseconds) {
+            return false;
+        }
+        QThread::msleep(kListLockRetryMs);
+    }
+    return true;
+}
 
 std::string changeLocked(const QString& listFile, const std::function<std::string()>& change) {
     QLockFile lock(listFile + QStringLiteral(".lock"));
-    if (!lock.tryLock(kListLockWaitMs)) {
+    if (!lockWithin(lock, kListLockWaitMs)) {
         return "the recent-files list is locked";
     }
     return change();
