@@ -73,9 +73,13 @@ struct Grid {
 
 class Counter {
   public:
-    Counter(int64_t& budget, DigitGrid& found) : budget_(budget), found_(found) {}
+    Counter(uint64_t limit, int64_t& budget, DigitGrid& found)
+        : limit_(limit), budget_(budget), found_(found) {}
 
-    Completions Count(const DigitGrid& digits) {
+    CompletionCount Count(const DigitGrid& digits) {
+        if (limit_ == 0) {
+            return {};
+        }
         Grid grid;
         grid.masks.fill(kAllDigits);
         grid.digits.fill(0);
@@ -84,22 +88,18 @@ class Counter {
         pending_ = 0;
         for (int c = 0; c < kCellCount; ++c) {
             const int digit = digits[c];
-            if (digit == 0) {
+            if (digit == 0 || digit > 9) {
                 continue;
             }
             const auto bit = static_cast<uint16_t>(1U << digit);
             // A given whose digit a peer already holds, or that leaves a peer without a
             // candidate, ends the count at once.
             if ((grid.masks[c] & bit) == 0 || !place(grid, c, bit)) {
-                return Completions::None;
+                return {};
             }
         }
         search(grid);
-        if (gaveUp_) {
-            return Completions::Unknown;
-        }
-        return solutions_ == 0 ? Completions::None
-                               : (solutions_ == 1 ? Completions::One : Completions::Several);
+        return {solutions_, gaveUp_};
     }
 
   private:
@@ -334,15 +334,16 @@ class Counter {
                 search(next);
             }
             pending_ = 0;
-            if (solutions_ >= 2 || gaveUp_) {
+            if (solutions_ >= limit_ || gaveUp_) {
                 return;
             }
         }
     }
 
+    uint64_t limit_;
     int64_t& budget_;
     DigitGrid& found_;
-    int solutions_ = 0;
+    uint64_t solutions_ = 0;
     bool gaveUp_ = false;
     // Cells left with one candidate and not yet placed. A cell enters only when its
     // candidates drop to one, which happens once per node, so 81 entries suffice.
@@ -352,8 +353,18 @@ class Counter {
 
 }  // namespace
 
+CompletionCount CountCompletions(const DigitGrid& digits, uint64_t limit, int64_t& budget,
+                                 DigitGrid& found) {
+    return Counter(limit, budget, found).Count(digits);
+}
+
 Completions CountCompletions(const DigitGrid& digits, int64_t& budget, DigitGrid& found) {
-    return Counter(budget, found).Count(digits);
+    const CompletionCount counted = CountCompletions(digits, 2, budget, found);
+    if (counted.gaveUp) {
+        return Completions::Unknown;
+    }
+    return counted.count == 0 ? Completions::None
+                              : (counted.count == 1 ? Completions::One : Completions::Several);
 }
 
 }  // namespace ninefold
