@@ -296,9 +296,9 @@ class Counter {
         }
     }
 
-    // The open cell with the fewest candidates, or -1 when none is open.
+    // The open cell with the fewest candidates; some cell must be open.
     static int fewestCandidates(const Grid& grid) {
-        int best = -1;
+        int best = 0;
         int bestCount = 10;
         for (int cell = 0; cell < kCellCount; ++cell) {
             const uint16_t mask = grid.masks[cell];
@@ -322,13 +322,13 @@ class Counter {
             pending_ = 0;
             return;
         }
-        const int cell = fewestCandidates(grid);
-        if (cell < 0) {
+        if (grid.open == 0) {
             if (solutions_++ == 0) {
                 found_ = grid.digits;
             }
             return;
         }
+        const int cell = fewestCandidates(grid);
         for (uint16_t options = grid.masks[cell]; options != 0;
              options &= static_cast<uint16_t>(options - 1)) {
             if (budget_ <= 0) {
