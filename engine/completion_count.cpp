@@ -1,6 +1,6 @@
 // A compact complete search over candidate masks: naked and hidden singles after every
-// placement, then a guess in the open cell with the fewest candidates. It shares nothing
-// with the Board; only its answer reaches the game.
+// placement, locked candidates while many cells are open, then a guess in the open cell with
+// the fewest candidates. It shares nothing with the Board; only its answer reaches the game.
 #include "engine/completion_count.h"
 
 #include <bit>
