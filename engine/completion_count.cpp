@@ -1,6 +1,6 @@
 // A compact complete search over candidate masks: naked and hidden singles after every
-// placement, then a guess in the open cell with the fewest candidates. It shares nothing
-// with the Board; only its answer reaches the game.
+// placement, locked candidates while many cells are open, then a guess in the open cell with
+// the fewest candidates. It shares nothing with the Board; only its answer reaches the game.
 #include "engine/completion_count.h"
 
 #include <bit>
@@ -10,6 +10,11 @@ namespace ninefold {
 namespace {
 
 constexpr uint16_t kAllDigits = 0x3FE;  // bit d for digit d
+
+// Below this many open cells a node skips locked candidates: singles settle nearly every
+// such grid, and the pass would cost more than the guesses it spares. That matters most
+// when counting grids with many completions, where most nodes are near the end of a branch.
+constexpr int kFewOpenCells = 40;
 
 // Cells and units numbered from 0 here: cell c - 1 for cell c.
 constexpr std::array<std::array<uint8_t, 9>, 27> kUnits = [] {
@@ -62,44 +67,46 @@ constexpr std::array<uint32_t, kCellCount> kUnitBits = [] {
 }();
 
 // One node of the search: the candidates of every open cell (0 once a digit is placed), the
-// placed digits, per unit the digits placed in it, and the units in which some cell changed
-// since they were last looked at for hidden singles.
+// placed digits, per unit the digits placed in it, the units in which some cell changed
+// since they were last looked at for hidden singles, and the number of open cells.
 struct Grid {
     std::array<uint16_t, kCellCount> masks;
     std::array<uint8_t, kCellCount> digits;
     std::array<uint16_t, 27> placed;
     uint32_t changedUnits;
+    int open;
 };
 
 class Counter {
   public:
-    Counter(int64_t& budget, DigitGrid& found) : budget_(budget), found_(found) {}
+    Counter(uint64_t limit, int64_t& budget, DigitGrid& found)
+        : limit_(limit), budget_(budget), found_(found) {}
 
-    Completions Count(const DigitGrid& digits) {
+    CompletionCount Count(const DigitGrid& digits) {
+        if (limit_ == 0) {
+            return {};
+        }
         Grid grid;
         grid.masks.fill(kAllDigits);
         grid.digits.fill(0);
         grid.placed.fill(0);
         grid.changedUnits = (uint32_t{1} << 27) - 1;
+        grid.open = kCellCount;
         pending_ = 0;
         for (int c = 0; c < kCellCount; ++c) {
             const int digit = digits[c];
-            if (digit == 0) {
+            if (digit == 0 || digit > 9) {
                 continue;
             }
             const auto bit = static_cast<uint16_t>(1U << digit);
             // A given whose digit a peer already holds, or that leaves a peer without a
             // candidate, ends the count at once.
             if ((grid.masks[c] & bit) == 0 || !place(grid, c, bit)) {
-                return Completions::None;
+                return {};
             }
         }
         search(grid);
-        if (gaveUp_) {
-            return Completions::Unknown;
-        }
-        return solutions_ == 0 ? Completions::None
-                               : (solutions_ == 1 ? Completions::One : Completions::Several);
+        return {solutions_, gaveUp_};
     }
 
   private:
@@ -109,6 +116,7 @@ class Counter {
     // been taken from this cell's candidates when the peer got it.
     bool place(Grid& grid, int cell, uint16_t bit) {
         grid.masks[cell] = 0;
+        --grid.open;
         grid.digits[cell] = static_cast<uint8_t>(std::countr_zero(bit));
         for (const uint8_t unit : kCellUnits[cell]) {
             grid.placed[unit] |= bit;
@@ -256,8 +264,8 @@ class Counter {
         return true;
     }
 
-    // Singles, unit by unit wherever something changed, until none is left; then locked
-    // candidates, and the singles they bring.
+    // Singles, unit by unit wherever something changed, until none is left; then, while many
+    // cells are open, locked candidates and the singles they bring.
     bool propagate(Grid& grid) {
         bool lockedDone = false;
         for (;;) {
@@ -274,7 +282,7 @@ class Counter {
             }
             // One pass of locked candidates per node: further passes find little and cost
             // more than the guesses they spare.
-            if (lockedDone) {
+            if (lockedDone || grid.open < kFewOpenCells) {
                 return true;
             }
             lockedDone = true;
@@ -288,9 +296,9 @@ class Counter {
         }
     }
 
-    // The open cell with the fewest candidates, or -1 when none is open.
+    // The open cell with the fewest candidates; some cell must be open.
     static int fewestCandidates(const Grid& grid) {
-        int best = -1;
+        int best = 0;
         int bestCount = 10;
         for (int cell = 0; cell < kCellCount; ++cell) {
             const uint16_t mask = grid.masks[cell];
@@ -314,13 +322,13 @@ class Counter {
             pending_ = 0;
             return;
         }
-        const int cell = fewestCandidates(grid);
-        if (cell < 0) {
+        if (grid.open == 0) {
             if (solutions_++ == 0) {
                 found_ = grid.digits;
             }
             return;
         }
+        const int cell = fewestCandidates(grid);
         for (uint16_t options = grid.masks[cell]; options != 0;
              options &= static_cast<uint16_t>(options - 1)) {
             if (budget_ <= 0) {
@@ -334,15 +342,16 @@ class Counter {
                 search(next);
             }
             pending_ = 0;
-            if (solutions_ >= 2 || gaveUp_) {
+            if (solutions_ >= limit_ || gaveUp_) {
                 return;
             }
         }
     }
 
+    uint64_t limit_;
     int64_t& budget_;
     DigitGrid& found_;
-    int solutions_ = 0;
+    uint64_t solutions_ = 0;
     bool gaveUp_ = false;
     // Cells left with one candidate and not yet placed. A cell enters only when its
     // candidates drop to one, which happens once per node, so 81 entries suffice.
@@ -352,8 +361,18 @@ class Counter {
 
 }  // namespace
 
+CompletionCount CountCompletions(const DigitGrid& digits, uint64_t limit, int64_t& budget,
+                                 DigitGrid& found) {
+    return Counter(limit, budget, found).Count(digits);
+}
+
 Completions CountCompletions(const DigitGrid& digits, int64_t& budget, DigitGrid& found) {
-    return Counter(budget, found).Count(digits);
+    const CompletionCount counted = CountCompletions(digits, 2, budget, found);
+    if (counted.gaveUp) {
+        return Completions::Unknown;
+    }
+    return counted.count == 0 ? Completions::None
+                              : (counted.count == 1 ? Completions::One : Completions::Several);
 }
 
 }  // namespace ninefold

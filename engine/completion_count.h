@@ -1,5 +1,6 @@
-// Counting the ways a partly filled grid can be completed, up to two, with a bound on the
-// work: the search uses it to pass over digits that provably lead to no complete grid.
+// Counting the ways a partly filled grid can be completed, up to a limit and with a bound on
+// the work: the count command reports it, and the search uses it to pass over digits that
+// provably lead to no complete grid.
 #pragma once
 
 #include <array>
@@ -19,9 +20,20 @@ enum class Completions {
     Unknown,  // the guess budget ran out first
 };
 
-// Counts the complete, correct grids that keep every digit of `digits`, stopping at two.
-// Each guess spends one unit of `budget`; at zero the count gives up with Unknown. `found`
-// receives the first complete grid met, whenever the answer is One or Several.
+struct CompletionCount {
+    uint64_t count = 0;   // complete grids met, at most the limit
+    bool gaveUp = false;  // the budget ran out first, so `count` is only a lower bound
+};
+
+// Counts the complete, correct grids that keep every digit of `digits` (one above 9 counts
+// as an empty cell), stopping at `limit`; a limit of 0 counts nothing. Digits that clash
+// count 0. Each guess spends one unit of `budget`; at zero the count gives up. `found`
+// receives the first complete grid met.
+CompletionCount CountCompletions(const DigitGrid& digits, uint64_t limit, int64_t& budget,
+                                 DigitGrid& found);
+
+// The same count stopped at two, as an answer: all that telling an empty branch from a
+// promising one needs. `found` receives the first complete grid whenever it is One or Several.
 Completions CountCompletions(const DigitGrid& digits, int64_t& budget, DigitGrid& found);
 
 }  // namespace ninefold

@@ -1,6 +1,6 @@
-// How many complete, correct grids keep every digit of a puzzle, counted up to a limit. A
-// search of its own, apart from the Solve command's: it goes on past the first solution,
-// shows nothing and keeps no order of guesses, so it is free to be quick.
+// How many complete, correct grids keep every digit of a puzzle, counted up to a limit. It
+// is not the Solve command's search: it goes on past the first solution, shows nothing and
+// keeps no order of guesses, so it is free to be quick.
 #pragma once
 
 #include <cstdint>

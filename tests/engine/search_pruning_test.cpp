@@ -9,7 +9,6 @@
 
 #include "engine/board_text.h"
 #include "engine/candidates.h"
-#include "engine/completion_count.h"
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
 #include "engine/generator.h"
@@ -137,45 +136,6 @@ TEST(SearchPruning, RandomBoardsEndAsWithoutIt) {
         expectSameOutcome(start, line);
     }
     EXPECT_GE(exhausted, 5) << "too few boards without a solution to compare";
-}
-
-TEST(CountCompletions, CountsUpToTwoAndGivesUpOnItsBudget) {
-    const auto digitsOf = [](std::string_view line) {
-        DigitGrid digits{};
-        for (int c = 0; c < kCellCount; ++c) {
-            digits[c] = line[c] == '.' ? 0 : static_cast<uint8_t>(line[c] - '0');
-        }
-        return digits;
-    };
-    struct Case {
-        std::string_view puzzle;
-        Completions count;
-    };
-    const std::string twoSixesInBox1 = "6.........6" + std::string(70, '.');
-    const std::string empty(81, '.');
-    const Case cases[] = {
-        {test::kEasyPuzzle, Completions::One},
-        {test::kSolvedGrid, Completions::One},
-        {"4.....8.5.3......1...7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
-         Completions::None},
-        {twoSixesInBox1, Completions::None},
-        {empty, Completions::Several},
-    };
-    for (const Case& c : cases) {
-        int64_t budget = 100000;
-        DigitGrid found{};
-        EXPECT_EQ(CountCompletions(digitsOf(c.puzzle), budget, found), c.count) << c.puzzle;
-        if (c.count == Completions::One) {
-            std::string grid;
-            for (const uint8_t digit : found) {
-                grid += static_cast<char>('0' + digit);
-            }
-            EXPECT_EQ(grid, c.puzzle == test::kEasyPuzzle ? test::kEasySolution : c.puzzle);
-        }
-    }
-    int64_t none = 0;
-    DigitGrid found{};
-    EXPECT_EQ(CountCompletions(digitsOf(empty), none, found), Completions::Unknown);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
-// Counting solutions against counts known without the engine: a full grid, grids with
-// swappable digit rectangles emptied, the empty board, contradictions, and a larger count.
+// Counting completions against counts known without the engine: a full grid, grids with
+// swappable digit rectangles emptied, the empty board, contradictions, and a larger count;
+// and the count the search's pruning asks for, with its budget and its first grid.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "engine/board_text.h"
+#include "engine/completion_count.h"
 #include "engine/solution_count.h"
 #include "tests/engine/fixtures.h"
 
@@ -63,6 +66,49 @@ TEST(CountSolutions, KnownCounts) {
     for (const CountCase& c : cases) {
         EXPECT_EQ(CountSolutions(*ParseBoardLine(c.puzzle), c.limit), c.expected) << c.what;
     }
+    // A digit above 9 is an empty cell, not a clash.
+    CellGrid outOfRange = *ParseBoardLine(test::kSolvedGrid);
+    outOfRange[40].Digit = 12;
+    EXPECT_EQ(CountSolutions(outOfRange, 2), 1U);
+}
+
+TEST(CountCompletions, CountsUpToTwoAndGivesUpOnItsBudget) {
+    const auto digitsOf = [](std::string_view line) {
+        DigitGrid digits{};
+        for (int c = 0; c < kCellCount; ++c) {
+            digits[c] = line[c] == '.' ? 0 : static_cast<uint8_t>(line[c] - '0');
+        }
+        return digits;
+    };
+    struct Case {
+        std::string_view puzzle;
+        Completions count;
+    };
+    const std::string twoSixesInBox1 = "6.........6" + std::string(70, '.');
+    const std::string empty(81, '.');
+    const Case cases[] = {
+        {test::kEasyPuzzle, Completions::One},
+        {test::kSolvedGrid, Completions::One},
+        {"4.....8.5.3......1...7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
+         Completions::None},
+        {twoSixesInBox1, Completions::None},
+        {empty, Completions::Several},
+    };
+    for (const Case& c : cases) {
+        int64_t budget = 100000;
+        DigitGrid found{};
+        EXPECT_EQ(CountCompletions(digitsOf(c.puzzle), budget, found), c.count) << c.puzzle;
+        if (c.count == Completions::One) {
+            std::string grid;
+            for (const uint8_t digit : found) {
+                grid += static_cast<char>('0' + digit);
+            }
+            EXPECT_EQ(grid, c.puzzle == test::kEasyPuzzle ? test::kEasySolution : c.puzzle);
+        }
+    }
+    int64_t none = 0;
+    DigitGrid found{};
+    EXPECT_EQ(CountCompletions(digitsOf(empty), none, found), Completions::Unknown);
 }
 
 }  // namespace
