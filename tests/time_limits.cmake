@@ -1,7 +1,18 @@
 # Fails when a test registered in the build folder BUILD has no TIMEOUT property.
 # Run as: cmake -DCTEST=<ctest> -DBUILD=<build folder> -P time_limits.cmake
-execute_process(COMMAND ${CTEST} --show-only=json-v1 WORKING_DIRECTORY ${BUILD}
+# The listing runs on a copy of the build folder's test files: ctest writes a log wherever it
+# runs, and in the build folder that would replace the log of the test run under way.
+string(RANDOM LENGTH 8 suffix)
+set(copy "${BUILD}/Testing/time-limits-${suffix}")
+file(GLOB_RECURSE testfiles RELATIVE ${BUILD} ${BUILD}/*CTestTestfile.cmake)
+list(FILTER testfiles EXCLUDE REGEX "^Testing/")
+foreach(testfile IN LISTS testfiles)
+    get_filename_component(folder "${copy}/${testfile}" DIRECTORY)
+    file(COPY "${BUILD}/${testfile}" DESTINATION "${folder}")
+endforeach()
+execute_process(COMMAND ${CTEST} --show-only=json-v1 WORKING_DIRECTORY ${copy}
     OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+file(REMOVE_RECURSE "${copy}")
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "ctest could not list the tests")
 endif()
