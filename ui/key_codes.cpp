@@ -20,6 +20,19 @@ int digitOfXkbKeycode(uint32_t keycode) {
     return -1;
 }
 
+// The keypad's digit keys by the same numbering, for 0..9. With NumLock on, Shift turns them
+// into their navigation keys (Shift+keypad 1 arrives as End), yet the player held Shift over a
+// digit key and means the digit.
+int digitOfKeypadKeycode(uint32_t keycode) {
+    static constexpr uint32_t kKeypadDigits[] = {90, 87, 88, 89, 83, 84, 85, 79, 80, 81};
+    for (int digit = 0; digit < 10; ++digit) {
+        if (kKeypadDigits[digit] == keycode) {
+            return digit;
+        }
+    }
+    return -1;
+}
+
 int codeOfQtKey(int key, bool keypad) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         return (keypad ? KeyCode::Numpad0 : KeyCode::Digit0) + (key - Qt::Key_0);
@@ -107,6 +120,13 @@ KeyStroke TranslateKey(const KeyFacts& facts) {
     if (facts.native == NativeKeys::XkbKeycode && !keypad) {
         if (const int digit = digitOfXkbKeycode(facts.scanCode); digit >= 0) {
             stroke.code = KeyCode::Digit0 + digit;
+            return stroke;
+        }
+    }
+    if (facts.native == NativeKeys::XkbKeycode && keypad &&
+        facts.modifiers.testFlag(Qt::ShiftModifier)) {
+        if (const int digit = digitOfKeypadKeycode(facts.scanCode); digit >= 0) {
+            stroke.code = KeyCode::Numpad0 + digit;
             return stroke;
         }
     }

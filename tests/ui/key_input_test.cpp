@@ -177,9 +177,16 @@ TEST(TranslateKey, MatchesKeysByPhysicalMeaning) {
         {"Escape", facts(Qt::Key_Escape, kNone, "\x1b", 9, 0xff1b, kX), {27, 0}},
         {"Shift alone", facts(Qt::Key_Shift, kShift, "", 50, 0xffe1, kX), {16, 1}},
         {"Insert", facts(Qt::Key_Insert, kShift, "", 118, 0xff63, kX), {45, 1}},
-        {"X11 Shift+keypad 0 is no Insert",
+        // With NumLock on, Shift turns the keypad's digits into navigation keys.
+        {"X11 Shift+keypad 0 is keypad 0, no Insert",
          facts(Qt::Key_Insert, kPad | kShift, "", 90, 0xff9e, kX),
-         {0, 1}},
+         {96, 1}},
+        {"X11 Shift+keypad 1 is keypad 1, no End",
+         facts(Qt::Key_End, kPad | kShift, "", 87, 0xff9c, kX),
+         {97, 1}},
+        {"X11 keypad End without Shift moves",
+         facts(Qt::Key_End, kPad, "", 87, 0xff9c, kX),
+         {35, 0}},
     };
     for (const TranslateRow& row : rows) {
         EXPECT_EQ(TranslateKey(row.facts), row.stroke) << row.what;
