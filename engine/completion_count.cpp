@@ -123,19 +123,24 @@ class Counter {
         }
         grid.changedUnits |= kUnitBits[cell];
         for (const uint8_t peer : kPeers[cell]) {
-            const uint16_t mask = grid.masks[peer];
-            if ((mask & bit) == 0) {
-                continue;
-            }
-            const auto rest = static_cast<uint16_t>(mask & ~bit);
-            grid.masks[peer] = rest;
-            grid.changedUnits |= kUnitBits[peer];
-            if (rest == 0) {
+            if ((grid.masks[peer] & bit) != 0 && !takeFrom(grid, peer, bit)) {
                 return false;
             }
-            if ((rest & (rest - 1)) == 0) {
-                pendingCells_[pending_++] = peer;
-            }
+        }
+        return true;
+    }
+
+    // Takes `digits`, some of which the open cell holds, from its candidates. False when none
+    // is left; a cell left with one waits in pending_ to be placed.
+    bool takeFrom(Grid& grid, int cell, uint16_t digits) {
+        const auto rest = static_cast<uint16_t>(grid.masks[cell] & ~digits);
+        grid.masks[cell] = rest;
+        grid.changedUnits |= kUnitBits[cell];
+        if (rest == 0) {
+            return false;
+        }
+        if ((rest & (rest - 1)) == 0) {
+            pendingCells_[pending_++] = static_cast<uint8_t>(cell);
         }
         return true;
     }
@@ -190,19 +195,12 @@ class Counter {
     bool removeFromStretch(Grid& grid, int first, int step, uint16_t digits, bool& changed) {
         for (int i = 0; i < 3; ++i) {
             const int cell = first + i * step;
-            const uint16_t mask = grid.masks[cell];
-            if ((mask & digits) == 0) {
+            if ((grid.masks[cell] & digits) == 0) {
                 continue;
             }
-            const auto rest = static_cast<uint16_t>(mask & ~digits);
-            grid.masks[cell] = rest;
-            grid.changedUnits |= kUnitBits[cell];
             changed = true;
-            if (rest == 0) {
+            if (!takeFrom(grid, cell, digits)) {
                 return false;
-            }
-            if ((rest & (rest - 1)) == 0) {
-                pendingCells_[pending_++] = static_cast<uint8_t>(cell);
             }
         }
         return true;
