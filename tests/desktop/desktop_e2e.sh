@@ -21,9 +21,13 @@ QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
 window=$(game_window)
 
-# The icon at the style's large and small sizes (32 and 16 with Qt's own style).
-icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort | tr '\n' ' ')
-[ "$icons" = "Icon (16 x 16) Icon (32 x 32) " ] || fail "window icons: $icons"
+# The icon at the style's large and small sizes (32 and 16 with Qt's own style). The window
+# gets its caption, by which it was found, a moment before its icons.
+window_icons() {
+    xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort | tr '\n' ' ' || true
+}
+has_both_icons() { [ "$(window_icons)" = "Icon (16 x 16) Icon (32 x 32) " ]; }
+wait_for 50 has_both_icons || fail "window icons: $(window_icons)"
 
 # Three turns away from the user and one towards it, with the pointer in the window's margin
 # and cell 1 focused: 1, 2, 3, then back to 2. With Alt held the turns still step (X11 reports
