@@ -5,63 +5,13 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include "files/puzzle_file.h"
 #include "files/qt_paths.h"
 
 namespace ninefold {
-
-namespace {
-
-QString& programFolderOverride() {
-    static QString folder;
-    return folder;
-}
-
-}  // namespace
-
-QString ProgramFolder() {
-    const QString& folder = programFolderOverride();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-}
-
-void SetProgramFolderForTesting(const QString& folder) {
-    programFolderOverride() = folder;
-}
-
-QString RecentListFileIn(const QString& folder) {
-    const bool endsInSeparator =
-        folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator());
-    const QString separator = endsInSeparator ? QString() : QString(QDir::separator());
-    return folder + separator + QString::fromLatin1(kRecentListName);
-}
-
-bool ProgramFolderIsWritable() {
-    return QFileInfo(ProgramFolder()).isWritable();
-}
-
-QString RecentListPath() {
-    const QString beside = RecentListFileIn(QDir::toNativeSeparators(ProgramFolder()));
-    if (ProgramFolderIsWritable()) {
-        return beside;
-    }
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (data.isEmpty()) {
-        return beside;  // no home to keep it in; the list then just stays empty
-    }
-    // A first run has no data folder yet; if it cannot be made, writing the list fails
-    // silently later, as any failure to update the list does.
-    QDir().mkpath(data);
-    return RecentListFileIn(QDir::toNativeSeparators(data));
-}
-
-QString DialogFolder() {
-    return ProgramFolderIsWritable() ? ProgramFolder() : QDir::homePath();
-}
 
 QString CommandLineText(const QStringList& arguments) {
     return arguments.mid(1).join(QLatin1Char(' '));

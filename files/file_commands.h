@@ -12,6 +12,7 @@
 
 #include "engine/board.h"
 #include "files/file_dialog.h"
+#include "files/list_location.h"
 #include "files/recent_menu.h"
 
 class QAction;
@@ -21,23 +22,6 @@ class QMimeData;
 class QWidget;
 
 namespace ninefold {
-
-inline constexpr const char* kRecentListName = "Recent Files.txt";
-
-// The folder that holds the program. Tests point it elsewhere so the build folder's real list
-// stays untouched.
-QString ProgramFolder();
-void SetProgramFolderForTesting(const QString& folder);
-// folder + "Recent Files.txt", with one separator between them unless folder ends in one.
-QString RecentListFileIn(const QString& folder);
-
-// A program folder the player may write to (a build folder, a copy in their own folder) keeps
-// the recent-files list beside the program and opens the dialogs there. An installed program's
-// folder belongs to the system: the list would silently never be written, so it lives in the
-// player's data folder instead (created when missing) and the dialogs open in the home folder.
-bool ProgramFolderIsWritable();
-QString RecentListPath();
-QString DialogFolder();
 
 // The command line's arguments (the program's own name left out) joined by single blanks.
 QString CommandLineText(const QStringList& arguments);
