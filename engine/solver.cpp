@@ -6,9 +6,9 @@
 #include <bit>
 #include <vector>
 
+#include "engine/branch_pruner.h"
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
-#include "engine/empty_branches.h"
 #include "engine/unit_tally.h"
 
 namespace ninefold {
@@ -40,38 +40,26 @@ struct CellBits {
     }
 };
 
-// Per cell, its units (numbered as AllUnits) and its peers as cell sets; element 0 unused.
-struct CellPlaces {
-    std::array<uint8_t, 3> units;  // row, column, box
-    CellBits peers;
-};
-
+// Per unit, its cells as a cell set.
 constexpr std::array<CellBits, 27> kUnitCells = [] {
     std::array<CellBits, 27> cells{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        cells[(c - 1) / 9].Add(c);
-        cells[9 + (c - 1) % 9].Add(c);
-        cells[18 + BoxOf(c) - 1].Add(c);
+    for (int u = 0; u < 27; ++u) {
+        for (const uint8_t c : kUnits[u]) {
+            cells[u].Add(c);
+        }
     }
     return cells;
 }();
 
-constexpr std::array<CellPlaces, kCellCount + 1> kCellPlaces = [] {
-    std::array<CellPlaces, kCellCount + 1> places{};
+// Per cell, its peers as a cell set; element 0 unused.
+constexpr std::array<CellBits, kCellCount + 1> kPeerCells = [] {
+    std::array<CellBits, kCellCount + 1> cells{};
     for (int c = 1; c <= kCellCount; ++c) {
-        CellPlaces& place = places[c];
-        place.units = {static_cast<uint8_t>((c - 1) / 9), static_cast<uint8_t>(9 + (c - 1) % 9),
-                       static_cast<uint8_t>(18 + BoxOf(c) - 1)};
-        CellBits self;
-        self.Add(c);
-        for (int w = 0; w < 2; ++w) {
-            for (const uint8_t unit : place.units) {
-                place.peers.words[w] |= kUnitCells[unit].words[w];
-            }
-            place.peers.words[w] &= ~self.words[w];
+        for (const uint8_t p : kPeers[c]) {
+            cells[c].Add(p);
         }
     }
-    return places;
+    return cells;
 }();
 
 // True when some digit occurs twice in a row, a column or a box.
@@ -100,7 +88,7 @@ class Search {
         : board_(board),
           host_(host),
           startedClean_(!anyRepeatedDigit(board)),
-          emptyBranches_(pruning == Pruning::ProvenEmptyBranches && startedClean_) {
+          pruner_(pruning == Pruning::ProvenEmptyBranches && startedClean_) {
         trail_.reserve(4 * kCellCount);
     }
 
@@ -143,7 +131,7 @@ class Search {
     void passOverEmptyBranches() {
         Level& level = levels_[level_];
         while (level.options != 0 &&
-               emptyBranches_.ProvenEmpty(board_, level.cell, std::countr_zero(level.options))) {
+               pruner_.ProvenEmpty(board_, level.cell, std::countr_zero(level.options))) {
             level.options &= static_cast<uint16_t>(level.options - 1);
         }
     }
@@ -177,7 +165,7 @@ class Search {
         if (host_.PumpEvents()) {
             return false;
         }
-        emptyBranches_.Pumped();
+        pruner_.Pumped();
         level.options &= static_cast<uint16_t>(~(1U << digit));
         return true;
     }
@@ -224,11 +212,11 @@ class Search {
         bool any = false;
         const auto add = [&](int cell) {
             const int digit = board_.Cells[cell].Digit;
-            const CellPlaces& place = kCellPlaces[cell];
-            if (place.peers.Meets(placed[digit])) {
+            const CellBits& peers = kPeerCells[cell];
+            if (peers.Meets(placed[digit])) {
                 any = true;
-                const CellBits met = place.peers.And(placed[digit]);
-                for (const uint8_t unit : place.units) {
+                const CellBits met = peers.And(placed[digit]);
+                for (const uint8_t unit : kCellUnits[cell]) {
                     if (kUnitCells[unit].Meets(met)) {
                         repeated[unit] |= static_cast<uint16_t>(1U << digit);
                     }
@@ -270,7 +258,7 @@ class Search {
     // back as it was then, but for the level's cell). False when the first level is used up.
     // A level whose digits were all passed over is given up the same way: it wrote nothing.
     bool backUp() {
-        emptyBranches_.BackedUp();
+        pruner_.BackedUp();
         while (levels_[level_].options == 0) {
             undoPropagation();
             board_.SetCell(levels_[level_].cell, 0, false, BackColour::White);
@@ -290,7 +278,7 @@ class Search {
     std::vector<uint8_t> trail_;
     // No digit repeated anywhere when the search began.
     bool startedClean_;
-    EmptyBranches emptyBranches_;
+    BranchPruner pruner_;
 };
 
 SearchHost& silentHost() {

@@ -1,13 +1,12 @@
-// Counting completions against counts known without the engine: a full grid, grids with
+// Counting solutions against counts known without the engine: a full grid, grids with
 // swappable digit rectangles emptied, the empty board, contradictions, and a larger count;
-// and the count the search's pruning asks for, with its budget and its first grid.
+// and the judgement the search's pruning asks for, with its budget and its first grid.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 
 #include "engine/board_text.h"
-#include "engine/completion_count.h"
 #include "engine/solution_count.h"
 #include "tests/engine/fixtures.h"
 
@@ -72,43 +71,37 @@ TEST(CountSolutions, KnownCounts) {
     EXPECT_EQ(CountSolutions(outOfRange, 2), 1U);
 }
 
-TEST(CountCompletions, CountsUpToTwoAndGivesUpOnItsBudget) {
-    const auto digitsOf = [](std::string_view line) {
-        DigitGrid digits{};
-        for (int c = 0; c < kCellCount; ++c) {
-            digits[c] = line[c] == '.' ? 0 : static_cast<uint8_t>(line[c] - '0');
-        }
-        return digits;
-    };
+TEST(ClassifySolutions, TellsNoneOneOrSeveralAndGivesUpOnItsBudget) {
+    const auto digitsOf = [](std::string_view line) { return DigitsOf(*ParseBoardLine(line)); };
     struct Case {
         std::string_view puzzle;
-        Completions count;
+        Solutions count;
     };
     const std::string twoSixesInBox1 = "6.........6" + std::string(70, '.');
     const std::string empty(81, '.');
     const Case cases[] = {
-        {test::kEasyPuzzle, Completions::One},
-        {test::kSolvedGrid, Completions::One},
+        {test::kEasyPuzzle, Solutions::One},
+        {test::kSolvedGrid, Solutions::One},
         {"4.....8.5.3......1...7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
-         Completions::None},
-        {twoSixesInBox1, Completions::None},
-        {empty, Completions::Several},
+         Solutions::None},
+        {twoSixesInBox1, Solutions::None},
+        {empty, Solutions::Several},
     };
     for (const Case& c : cases) {
         int64_t budget = 100000;
         DigitGrid found{};
-        EXPECT_EQ(CountCompletions(digitsOf(c.puzzle), budget, found), c.count) << c.puzzle;
-        if (c.count == Completions::One) {
+        EXPECT_EQ(ClassifySolutions(digitsOf(c.puzzle), budget, found), c.count) << c.puzzle;
+        if (c.count == Solutions::One) {
             std::string grid;
-            for (const uint8_t digit : found) {
-                grid += static_cast<char>('0' + digit);
+            for (int c = 1; c <= kCellCount; ++c) {
+                grid += static_cast<char>('0' + found[c]);
             }
             EXPECT_EQ(grid, c.puzzle == test::kEasyPuzzle ? test::kEasySolution : c.puzzle);
         }
     }
     int64_t none = 0;
     DigitGrid found{};
-    EXPECT_EQ(CountCompletions(digitsOf(empty), none, found), Completions::Unknown);
+    EXPECT_EQ(ClassifySolutions(digitsOf(empty), none, found), Solutions::Unknown);
 }
 
 }  // namespace
