@@ -3,8 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/progress.h"
-#include "cli/puzzle_input.h"
+#include "cli/each_puzzle.h"
 #include "engine/conflicts.h"
 #include "engine/diagram_check.h"
 
@@ -56,19 +55,11 @@ std::string markedCells(const Board& board) {
 }  // namespace
 
 int RunCheck(const Arguments& args) {
-    Progress progress("check");
-    Board board;
-    bool allSolved = true;
-    const InputStats stats = ReadPuzzles(args.files, [&](const CellGrid& grid) {
-        board.WriteCells(grid);
+    return AnswerEachPuzzle(args, "check", [](Board& board, bool& solved) {
         const std::string text = CheckDiagram(board);
-        allSolved = allSolved && CountMissingDigits(board) == 0;
-        const std::string line =
-            "{\"text\": " + jsonString(text) + ", \"marked\": " + markedCells(board) + "}\n";
-        std::fwrite(line.data(), 1, line.size(), stdout);
-        progress.Step();
+        solved = CountMissingDigits(board) == 0;
+        return "{\"text\": " + jsonString(text) + ", \"marked\": " + markedCells(board) + "}";
     });
-    return ExitStatus(stats.bad, allSolved);
 }
 
 }  // namespace ninefold::cli

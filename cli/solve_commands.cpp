@@ -1,10 +1,8 @@
 // solve and deduce: one output line per puzzle, the board as the engine leaves it.
-#include <cstdio>
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/progress.h"
-#include "cli/puzzle_input.h"
+#include "cli/each_puzzle.h"
 #include "engine/board_text.h"
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
@@ -31,39 +29,22 @@ const char* solveStatus(const SolveResult& result) {
     return "no-solution";
 }
 
-void writeLine(const std::string& line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
 }  // namespace
 
 int RunSolve(const Arguments& args) {
-    Progress progress("solve");
-    Board board;
-    bool allSolved = true;
-    const InputStats stats = ReadPuzzles(args.files, [&](const CellGrid& grid) {
-        board.WriteCells(grid);
+    return AnswerEachPuzzle(args, "solve", [](Board& board, bool& solved) {
         const SolveResult result = SolveCommand(board);
-        allSolved = allSolved && result.outcome == SolveOutcome::Solved;
-        writeLine(BoardToLine(board) + " " + solveStatus(result));
-        progress.Step();
+        solved = result.outcome == SolveOutcome::Solved;
+        return BoardToLine(board) + " " + solveStatus(result);
     });
-    return ExitStatus(stats.bad, allSolved);
 }
 
 int RunDeduce(const Arguments& args) {
-    Progress progress("deduce");
-    Board board;
-    bool allSolved = true;
-    const InputStats stats = ReadPuzzles(args.files, [&](const CellGrid& grid) {
-        board.WriteCells(grid);
+    return AnswerEachPuzzle(args, "deduce", [](Board& board, bool& solved) {
         FillForcedCells(board);
-        allSolved = allSolved && CountMissingDigits(board) == 0;
-        writeLine(BoardToLine(board));
-        progress.Step();
+        solved = CountMissingDigits(board) == 0;
+        return BoardToLine(board);
     });
-    return ExitStatus(stats.bad, allSolved);
 }
 
 }  // namespace ninefold::cli
