@@ -4,8 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace ninefold {
 
@@ -34,13 +39,29 @@ QString RecentListFileIn(const QString& folder) {
     return folder + separator + QString::fromLatin1(kRecentListName);
 }
 
-bool ProgramFolderIsWritable() {
-    return QFileInfo(ProgramFolder()).isWritable();
+bool ProgramFolderIsPlayers() {
+    const QString folder = ProgramFolder();
+#ifdef _WIN32
+    // A file made and removed at once answers what the folder's access rules allow.
+    QFile probe(QDir(folder).filePath(
+        QStringLiteral("ninefold-write-probe-%1.tmp").arg(QCoreApplication::applicationPid())));
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        return false;
+    }
+    probe.close();
+    probe.remove();
+    return true;
+#else
+    const QFileInfo info(folder);
+    const QString path = info.canonicalFilePath();
+    const bool underUsr = path == QLatin1String("/usr") || path.startsWith(QLatin1String("/usr/"));
+    return !underUsr && info.ownerId() == ::geteuid() && info.isWritable();
+#endif
 }
 
 QString RecentListPath() {
     const QString beside = RecentListFileIn(QDir::toNativeSeparators(ProgramFolder()));
-    if (ProgramFolderIsWritable()) {
+    if (ProgramFolderIsPlayers()) {
         return beside;
     }
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -54,7 +75,7 @@ QString RecentListPath() {
 }
 
 QString DialogFolder() {
-    return ProgramFolderIsWritable() ? ProgramFolder() : QDir::homePath();
+    return ProgramFolderIsPlayers() ? ProgramFolder() : QDir::homePath();
 }
 
 }  // namespace ninefold

@@ -3,7 +3,8 @@
 # temporary root, and both programs run from there. The game runs as an unprivileged user
 # (uid 65534, for whom the root-owned program folder is not writable, as /usr/games is for
 # a player) with a puzzle on its command line: its recent list must appear in the player's
-# data folder, made on the spot, and Save as must start in the home folder.
+# data folder, made on the spot, and Save as must start in the home folder. Then root runs it:
+# root may write the program folder, yet it is the system's, so nothing may appear there.
 # Usage: installed_package.sh BUILD_FOLDER
 set -euo pipefail
 
@@ -54,4 +55,30 @@ xdotool windowfocus --sync "$window"
 save_as "saved"
 wait_for 100 test -s "$home/saved.nfd" || fail "Save as did not start in the home folder"
 cmp "$puzzle" "$home/saved.nfd" || fail "saved bytes differ from the opened file"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=""
+
+# Root, as through sudo. Where a private mount namespace can be had, the extracted programs
+# are seen at /usr/games itself, as installed; elsewhere the folder is handed to another
+# user, so that it belongs to someone else as /usr/games belongs to the system.
+root_home=$work/root-home
+mkdir -m 700 "$root_home"
+root_list="$root_home/.local/share/ninefold/Recent Files.txt"
+beside=$(ls -A "$games")
+root_game() {
+    env -i HOME="$root_home" XDG_DATA_HOME="$root_home/.local/share" DISPLAY="$DISPLAY" \
+        QT_QPA_PLATFORM=xcb "$@" >"$work/root-game.log" 2>&1 &
+    game_pid=$!
+}
+if unshare -m true 2>/dev/null; then
+    root_game unshare -m sh -c 'mount --bind "$0" /usr/games && exec /usr/games/ninefold "$1"' \
+        "$games" "$puzzle"
+else
+    chown -R 65534:65534 "$games"
+    root_game "$games/ninefold" "$puzzle"
+fi
+game_window >/dev/null
+wait_for 50 test -s "$root_list" || { cat "$work/root-game.log"; fail "no recent list at $root_list"; }
+[ "$(ls -A "$games")" = "$beside" ] || fail "run by root, the game wrote into its folder: $(ls -A "$games")"
 echo "PASS"
