@@ -2,6 +2,7 @@
 #include "cli/arguments.h"
 
 #include <charconv>
+#include <limits>
 #include <string_view>
 
 namespace ninefold::cli {
@@ -18,14 +19,18 @@ constexpr NamedCommand kCommands[] = {
     {"count", Command::Count}, {"generate", Command::Generate}, {"convert", Command::Convert},
 };
 
-std::optional<uint64_t> parseNumber(std::string_view text) {
-    uint64_t value = 0;
+// The whole text as a number; errc::result_out_of_range for digits beyond what a number
+// option holds, errc::invalid_argument for anything else that is not all digits.
+std::errc parseNumber(std::string_view text, uint64_t& value) {
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) {
-        return std::nullopt;
+    if (error == std::errc::result_out_of_range && stop == end) {
+        return error;
     }
-    return value;
+    if (text.empty() || error != std::errc() || stop != end) {
+        return std::errc::invalid_argument;
+    }
+    return std::errc();
 }
 
 // "--name value" or "--name=value"; advances i past what it used.
@@ -68,12 +73,17 @@ std::string parseCommandOption(const std::vector<std::string>& words, std::size_
         if (!value) {
             return name + " needs a number";
         }
-        const std::optional<uint64_t> number = parseNumber(*value);
-        if (!number || *number < option.least) {
+        uint64_t number = 0;
+        const std::errc read = parseNumber(*value, number);
+        if (read == std::errc::result_out_of_range) {
+            return name + " takes a whole number from " + std::to_string(option.least) + " to " +
+                   std::to_string(std::numeric_limits<uint64_t>::max()) + ", not '" + *value + "'";
+        }
+        if (read != std::errc() || number < option.least) {
             return name + " needs a whole number of " + std::to_string(option.least) +
                    " or more, not '" + *value + "'";
         }
-        option.field(args) = *number;
+        option.field(args) = number;
         return {};
     }
     return "unknown option '" + word + "'";
@@ -128,6 +138,10 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
     }
     if (words[0] == "--help" || words[0] == "-h") {
         args.help = true;
+        return result;
+    }
+    if (words[0] == "--version") {
+        args.version = true;
         return result;
     }
     for (const NamedCommand& named : kCommands) {

@@ -11,8 +11,9 @@ namespace ninefold::cli {
 enum class Command { Solve, Deduce, Check, Count, Generate, Convert };
 
 struct Arguments {
-    std::optional<Command> command;  // none for a bare "--help"
+    std::optional<Command> command;  // none for a bare "--help" or "--version"
     bool help = false;
+    bool version = false;
     std::vector<std::string> files;  // input names ("-" for standard input), or IN OUT
     uint64_t count = 1;              // generate: how many puzzles
     uint64_t limit = 2;              // count: where counting solutions stops

@@ -39,6 +39,10 @@ int main(int argc, char** argv) {
                      parsed.error.c_str());
         return 2;
     }
+    if (parsed.arguments.version) {
+        std::printf("ninefold-cli %s\n", NINEFOLD_VERSION);
+        return 0;
+    }
     if (parsed.arguments.help) {
         std::fputs(HelpText(parsed.arguments.command), stdout);
         return 0;

@@ -1,14 +1,30 @@
-// mdlMain: the program's start. Computes the file association's rows, creates and shows the
-// game window, then gives it its caption and icons; from then on the program lives on the
-// window's events.
+// mdlMain: the program's start. Answers --help and --version without a window; otherwise
+// computes the file association's rows, creates and shows the game window, then gives it its
+// caption and icons; from then on the program lives on the window's events.
 #include <QApplication>
+#include <cstdio>
+#include <vector>
 
 #include "desktop/file_association.h"
+#include "desktop/start_options.h"
 #include "desktop/window_icons.h"
 #include "ui/game_window.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    std::vector<char*> arguments(argv, argv + argc);
+    switch (ninefold::ReadStartOptions(arguments)) {
+        case ninefold::StartRequest::Help:
+            std::fputs(ninefold::kGameUsage, stdout);
+            return 0;
+        case ninefold::StartRequest::Version:
+            std::printf("ninefold %s\n", NINEFOLD_VERSION);
+            return 0;
+        case ninefold::StartRequest::Play:
+            break;
+    }
+    int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);  // argv ends in a null pointer, as Qt may expect
+    QApplication app(count, arguments.data());
     // Names the player's data folder (~/.local/share/ninefold) whatever the executable is called.
     QCoreApplication::setApplicationName(QStringLiteral("ninefold"));
     // Lets Wayland compositors find the installed desktop entry and its icon.
