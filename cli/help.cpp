@@ -20,14 +20,17 @@ Commands:
 
 Input: the files named, or standard input when none is named or a name is '-'.
 A file whose name ends in .nfd is a puzzle file holding one board. Any other file is
-text, one puzzle per line: its first 81 characters are each '1'-'9' (a given), '0' or
-'.' (empty); blank lines and lines starting with '#' are skipped. A line holding a
-control character other than tab (NUL, a lone CR, ...) cannot be used.
+text, one puzzle per line: blanks may come first, then 81 cells, each '1'-'9' (a
+given), '0' or '.' (empty); then the line ends, or goes on after a blank or tab, so a
+digit or '.' right after the 81st cell spoils the line. A byte-order mark at the start
+of a file is skipped, and so are blank lines and lines starting with '#'. A line
+holding a control character other than tab (NUL, a lone CR, ...) cannot be used.
 
 Exit status: 0 when every puzzle ended solved, 1 when some did not, 2 for input that
 could not be used (each such line or file is named on standard error).
 
-Run 'ninefold-cli COMMAND --help' for one command.
+Run 'ninefold-cli COMMAND --help' for one command, 'ninefold-cli --version' for the
+version.
 )";
 
 constexpr const char* kSolve =

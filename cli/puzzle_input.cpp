@@ -91,16 +91,26 @@ InputStats ReadPuzzleText(std::FILE* file, const std::string& name, std::FILE* e
     long number = 0;
     while (readLine(file, line)) {
         ++number;
-        if (const size_t at = firstControlByte(line); at != std::string_view::npos) {
+        const std::string_view text = number == 1 ? SkipByteOrderMark(line) : line;
+        if (const size_t at = firstControlByte(text); at != std::string_view::npos) {
             std::fprintf(errors, "%s:%ld: control character 0x%02X in column %zu\n", name.c_str(),
-                         number, static_cast<unsigned>(static_cast<unsigned char>(line[at])),
+                         number, static_cast<unsigned>(static_cast<unsigned char>(text[at])),
                          at + 1);
             stats.bad = true;
-        } else if (isSkipped(line)) {
             continue;
-        } else if (const auto grid = ParseBoardLine(line)) {
+        }
+        if (isSkipped(text)) {
+            continue;
+        }
+        const PuzzleLine read = ReadPuzzleLine(text);
+        if (read.grid) {
             ++stats.puzzles;
-            take(*grid);
+            take(*read.grid);
+        } else if (read.badColumn > 0) {
+            std::fprintf(errors,
+                         "%s:%ld: column %d: expected a blank or the line's end after 81 cells\n",
+                         name.c_str(), number, read.badColumn);
+            stats.bad = true;
         } else {
             std::fprintf(errors, "%s:%ld: expected 81 cells of 1-9, 0 or .\n", name.c_str(),
                          number);

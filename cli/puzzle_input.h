@@ -17,10 +17,11 @@ struct InputStats {
 };
 
 // Calls take(grid) for every puzzle of every source in order; no names means standard
-// input, and so does "-". Text: a line's first 81 characters, '1'–'9' a given (Fixed), '0'
-// or '.' empty; blank lines and lines starting with '#' are skipped. Each unusable line or
-// file is reported on stderr with its name (and line) and the rest is still read. A line
-// holding a control character other than tab (a NUL, for one) is unusable.
+// input, and so does "-". Text: one puzzle line a line, read by ReadPuzzleLine, after a
+// byte-order mark at the file's start; blank lines and lines starting with '#' (after
+// blanks) are skipped. Each unusable line or file is reported on stderr with its name (and
+// line) and the rest is still read. A line holding a control character other than tab (a
+// NUL, for one) is unusable.
 InputStats ReadPuzzles(const std::vector<std::string>& names,
                        const std::function<void(const CellGrid&)>& take);
 

@@ -1,5 +1,5 @@
 // ninefold-cli on bad input and bad command lines: messages naming file and line, the rest
-// still processed, exit status 2; and --help on every command.
+// still processed, exit status 2; and --help on every command, and --version.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,6 +29,19 @@ TEST(CliBadInput, BadLinesAreNamedAndTheRestIsSolved) {
               "puzzles.txt:2: expected 81 cells of 1-9, 0 or .\n"
               "puzzles.txt:4: expected 81 cells of 1-9, 0 or .\n");
     EXPECT_EQ(run.out, std::string(kEasySolution) + " solved\n" + kEasySolution + " solved\n");
+}
+
+// The puzzle line's rule as the tool applies it to a file: a byte-order mark and leading
+// blanks pass, an 82nd cell spoils its line, named with the column.
+TEST(CliBadInput, ByteOrderMarkAndBlanksPassAnExtraCellIsNamed) {
+    CliFolder folder;
+    folder.Write("windows.txt",
+                 "\xEF\xBB\xBF" + kEasy + "\r\n  " + kEasy + "\r\n" + kEasy + "5\r\n");
+    const CliRun run = folder.Run({"solve", "windows.txt"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "windows.txt:3: column 82: expected a blank or the line's end after 81 cells\n");
+    EXPECT_EQ(run.out, kEasySolution + " solved\n" + kEasySolution + " solved\n");
 }
 
 TEST(CliBadInput, ControlBytesSpoilOnlyTheirOwnLine) {
@@ -110,6 +123,12 @@ TEST(CliCommandLine, UsageErrorsExitTwoWithAMessage) {
         EXPECT_EQ(run.out, "") << shown;
         EXPECT_EQ(run.err.rfind("ninefold-cli: ", 0), 0U) << run.err;
     }
+    // Digits beyond what the option holds: the message gives the range, not the form.
+    const CliRun tooLarge = folder.Run({"generate", "--seed=18446744073709551616"});
+    EXPECT_EQ(tooLarge.status, 2);
+    EXPECT_NE(tooLarge.err.find("--seed takes a whole number from 0 to 18446744073709551615"),
+              std::string::npos)
+        << tooLarge.err;
 }
 
 TEST(CliCommandLine, HelpOnEveryCommand) {
@@ -117,6 +136,9 @@ TEST(CliCommandLine, HelpOnEveryCommand) {
     const CliRun overview = folder.Run({"--help"});
     EXPECT_EQ(overview.status, 0);
     EXPECT_EQ(overview.out.rfind("Usage: ninefold-cli COMMAND", 0), 0U);
+    const CliRun version = folder.Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "ninefold-cli " NINEFOLD_VERSION "\n");
     for (const char* command : {"solve", "deduce", "check", "count", "generate", "convert"}) {
         for (const char* flag : {"--help", "-h"}) {
             const CliRun run = folder.Run({command, flag});

@@ -105,6 +105,29 @@ TEST(BoardText, LinesRoundTripAndRejectBadCharacters) {
     EXPECT_TRUE(ParseBoardLine(std::string(81, '.') + " trailing words").has_value());
 }
 
+// Blanks first, 81 cells, then the end or a blank: the 82nd cell or a glued word spoils the
+// line, and the column named is the one right after the cells.
+TEST(BoardText, OneRuleForAPuzzleLine) {
+    const std::string line(test::kEasyPuzzle);
+    struct Row {
+        std::string text;
+        bool puzzle;
+        int badColumn;
+    };
+    const Row rows[] = {
+        {" \t " + line, true, 0},       {line + "\tcomment", true, 0}, {line + "5", false, 82},
+        {"  " + line + ".", false, 84}, {line + "x", false, 82},       {line.substr(1), false, 0},
+    };
+    for (const Row& row : rows) {
+        const PuzzleLine read = ReadPuzzleLine(row.text);
+        EXPECT_EQ(read.grid.has_value(), row.puzzle) << row.text;
+        EXPECT_EQ(read.badColumn, row.badColumn) << row.text;
+        if (read.grid) {
+            EXPECT_EQ(*read.grid, *ParseBoardLine(line)) << row.text;
+        }
+    }
+}
+
 TEST(BoardText, PastedTextHoldsExactlyOneLine) {
     const std::string line(test::kEasyPuzzle);
     struct Row {
@@ -121,6 +144,9 @@ TEST(BoardText, PastedTextHoldsExactlyOneLine) {
         {" \n\t", false},
         {line.substr(0, 40) + " " + line.substr(40), false},
         {std::string(40, '.') + std::string(1, '\0') + std::string(40, '.'), false},
+        {"\xEF\xBB\xBF" + line, true},
+        {line + " from a book", true},
+        {line + "7", false},
     };
     for (const Row& row : rows) {
         const std::optional<CellGrid> grid = ParsePuzzleText(row.text);

@@ -19,15 +19,19 @@ void require(bool condition) {
 }
 
 struct Expected {
-    std::vector<std::string> puzzles;  // the first 81 bytes of each puzzle line
+    std::vector<std::string> puzzles;  // the 81 cells of each puzzle line
     std::string errorPrefixes;         // "<fuzz>:N:" of each bad line, one a line
 };
 
-// The rules again, written plainly: text bytes are tab and 0x20-0x7E or above; a line of
-// blanks or starting with '#' after blanks is skipped; otherwise its first 81 bytes are cells.
+// The rules again, written plainly: a byte-order mark at the start is dropped; text bytes
+// are tab and 0x20-0x7E or above; a line of blanks or starting with '#' after blanks is
+// skipped; otherwise, after its blanks, come 81 cells and then the end, a blank or a tab.
 Expected split(std::string_view text) {
     Expected expected;
     int number = 0;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
     while (!text.empty()) {
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -44,10 +48,13 @@ Expected split(std::string_view text) {
         if (isText && (first == std::string_view::npos || line[first] == '#')) {
             continue;
         }
-        const bool cells = line.size() >= 81 && line.substr(0, 81).find_first_not_of(
-                                                    "0123456789.") == std::string_view::npos;
+        const std::string_view rest = isText ? line.substr(first) : line;
+        const bool cells =
+            rest.size() >= 81 &&
+            rest.substr(0, 81).find_first_not_of("0123456789.") == std::string_view::npos &&
+            (rest.size() == 81 || rest[81] == ' ' || rest[81] == '\t');
         if (isText && cells) {
-            expected.puzzles.emplace_back(line.substr(0, 81));
+            expected.puzzles.emplace_back(rest.substr(0, 81));
         } else {
             expected.errorPrefixes += "<fuzz>:" + std::to_string(number) + ":\n";
         }
