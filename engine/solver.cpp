@@ -82,7 +82,7 @@ bool anyRepeatedDigit(const Board& board) {
 class Search {
   public:
     // Starts on the board PreSearchCheck accepted, with the table its dead-cell check left.
-    // A board that already holds a repeated digit has no completion, yet the search may still
+    // A board that already holds a repeated digit has no solution, yet the search may still
     // fill it (the repeat was marked before, so no check counts it): no branch is skipped then.
     Search(Board& board, SearchHost& host, Pruning pruning)
         : board_(board),

@@ -54,8 +54,8 @@ TEST(CountSolutions, KnownCounts) {
         {"clash in a complete grid", "2" + std::string(test::kSolvedGrid).substr(1), 2, 0},
         {"dead cell", "12345678." + std::string(18, '.') + "........9" + std::string(45, '.'), 2,
          0},
-        // One wrong given: no clash and no dead cell, yet no completion.
-        {"no completion",
+        // One wrong given: no clash and no dead cell, yet no solution.
+        {"no solution",
          "4.....8.5.3......1...7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......", 2, 0},
         // Counted by a separate solver.
         {"many solutions",

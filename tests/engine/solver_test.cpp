@@ -208,7 +208,7 @@ TEST(Search, HardPuzzlesEndValid) {
 }
 
 TEST(Search, ExhaustedSearchLeavesTheBoardAsItFoundIt) {
-    // A hard puzzle with one wrong given: no clash, no dead cell, no completion.
+    // A hard puzzle with one wrong given: no clash, no dead cell, no solution.
     const std::string puzzle =
         "4.....8.5.3......1...7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
     Board board = test::BoardFrom(puzzle);
