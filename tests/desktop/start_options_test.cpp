@@ -23,7 +23,6 @@ TEST(StartOptions, OnlyALoneHelpOrVersionIsAnOption) {
         {{"-h"}, StartRequest::Play, {"-h"}},
         {{"--", "--help"}, StartRequest::Play, {"--help"}},
         {{"--", "a", "--", "b"}, StartRequest::Play, {"a", "--", "b"}},
-        {{"./--help"}, StartRequest::Play, {"./--help"}},
         {{}, StartRequest::Play, {}},
     };
     for (const Row& row : rows) {
