@@ -124,24 +124,6 @@ TEST_F(GameCommandsTest, EscInTheWaitWindowStopsTheSearchAtItsNextPump) {
     EXPECT_EQ(waitWindow(), nullptr);
 }
 
-TEST_F(GameCommandsTest, NoSecondCommandStartsWhileTheSearchRuns) {
-    atFirstPump([&] {
-        messages.answers = {true};
-        session().mnuNewGame_Click();
-        session().mnuGenerate_Click();
-        session().mnuSolve_Click();
-        session().mnuCheck_Click();
-        session().mnuClear_Click();
-        session().Ninefold_KeyDown(81, 48 + 7, 0);
-        session().OpenPuzzleText(QString(81, QLatin1Char('1')));
-        session().OpenPuzzleText(QStringLiteral("no puzzle"));
-        EXPECT_TRUE(messages.shown.empty());
-    });
-    session().mnuSolve_Click();
-    EXPECT_EQ(digits(), kSmallestGrid);
-    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
-}
-
 TEST_F(GameCommandsTest, ClosingTheWindowDuringTheSearchStopsItAndClosesAfterwards) {
     bool stillOpenDuringSearch = false;
     atFirstPump([&] {

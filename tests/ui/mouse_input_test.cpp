@@ -49,13 +49,6 @@ TEST_F(MouseInputTest, DoubleClickStepsTwiceInTheDirectionOfItsButton) {
     EXPECT_EQ(cell(30).Digit, 0);
 }
 
-TEST_F(MouseInputTest, DoubleClickReportUsesTheLastPressedButton) {
-    session().Ninefold_MouseDown(5, 2, 0, 0, 0);
-    session().Ninefold_DblClick(5);
-    EXPECT_EQ(cell(5).Digit, 8);
-    EXPECT_EQ(session().LastButton(), 2);
-}
-
 TEST_F(MouseInputTest, FocusFollowsThePointerWhileTheWindowIsActive) {
     QTest::mouseMove(cellBox(50));
     EXPECT_EQ(session().CurrentCell(), 50);

@@ -1,5 +1,5 @@
 // The candidate panel: what a double-click shows in each box and where, that it keeps showing
-// it until the next double-click, and dragging with the left button only.
+// it until the next double-click, and dragging it by the grabbed point.
 #include <QTest>
 
 #include "engine/candidates.h"
@@ -101,37 +101,6 @@ TEST_F(PanelTest, LeftButtonDragsThePanelWithTheGrabbedPointUnderThePointer) {
     EXPECT_FALSE(session().PanelDragging());
     QTest::mouseMove(client, grab);
     EXPECT_EQ(panel->pos(), QPoint(80, 30));
-}
-
-TEST_F(PanelTest, OnlyTheLeftButtonAloneMovesThePanel) {
-    CandidatePanel* panel = candidatePanel();
-    panel->move(100, 100);
-    session().picSolveHolder_MouseDown(2, 0, 10, 10);
-    EXPECT_TRUE(session().PanelDragging());
-    session().picSolveHolder_MouseMove(2, 0, 40, 40);
-    session().picSolveHolder_MouseMove(1 | 2, 0, 40, 40);
-    EXPECT_EQ(panel->pos(), QPoint(100, 100));
-    session().picSolveHolder_MouseMove(1, 0, 40, 40);
-    EXPECT_EQ(panel->pos(), QPoint(130, 130));
-}
-
-TEST_F(PanelTest, PressRoundsTheGrabHalvesToEvenAndOutsideTheInnerAreaDoesNotArm) {
-    struct Row {
-        double x, y;
-        bool dragging;
-        int grabX, grabY;
-    };
-    const Row rows[] = {
-        {10.5, 20.5, true, 10, 20},     {11.5, 0.5, true, 12, 0}, {0, 0, true, 0, 0},
-        {-1, 5, false, -1, 5},          {440, 5, false, 440, 5},  {5, 459, false, 5, 459},
-        {439.4, 458.6, true, 439, 459},
-    };
-    for (const Row& row : rows) {
-        session().picSolveHolder_MouseDown(1, 0, row.x, row.y);
-        EXPECT_EQ(session().PanelDragging(), row.dragging) << row.x << "," << row.y;
-        EXPECT_EQ(session().PanelGrabX(), row.grabX);
-        EXPECT_EQ(session().PanelGrabY(), row.grabY);
-    }
 }
 
 }  // namespace
