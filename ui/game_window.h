@@ -11,7 +11,7 @@
 #include "engine/board.h"
 #include "ui/game_session.h"
 #include "ui/game_view.h"
-#include "ui/message_seam.h"
+#include "ui/qt_message_seam.h"
 
 class QAction;
 class QMenu;

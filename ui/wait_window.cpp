@@ -20,7 +20,7 @@
 
 #include "ui/fonts.h"
 #include "ui/key_codes.h"
-#include "ui/message_seam.h"
+#include "ui/qt_message_seam.h"
 
 namespace ninefold {
 

@@ -6,6 +6,7 @@
 
 #include "engine/conflicts.h"
 #include "tests/ui/game_fixture.h"
+#include "ui/qt_message_seam.h"
 #include "ui/wait_window.h"
 
 namespace ninefold::testing {
