@@ -1,7 +1,6 @@
-// The game behind the window: owns the Board, the random source and the window's state (the
-// current cell, the last mouse button, the panel drag, the running operation), and carries the
-// handlers of keys, mouse input and the Game menu. It reaches the screen only through a
-// GameView, so the input rules and the commands run without any widget.
+// The game behind the window: owns the Board, the random source, the current cell, the last
+// button, the panel drag and the running operation, and carries the input and menu handlers.
+// It reaches the screen only through a GameView, so its rules run without any widget.
 #pragma once
 
 #include <QString>
