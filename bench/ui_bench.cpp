@@ -120,10 +120,10 @@ double engineSeconds(const CellGrid& grid) {
 double windowSeconds(frmGame& game, const CellGrid& grid, SilentMessages& messages) {
     double best = 1e9;
     for (int run = 0; run < 3; ++run) {
-        game.board().WriteCells(grid);
+        game.session().board().WriteCells(grid);
         QCoreApplication::processEvents();
         const auto start = Clock::now();
-        game.mnuSolve_Click();
+        game.session().mnuSolve_Click();
         best = std::min(best, secondsSince(start));
         if (messages.last != "Puzzle solved.") {
             std::printf("  (the window's run ended with \"%s\")\n", messages.last.c_str());
@@ -141,19 +141,28 @@ void writeEndlessBoard(Board& board) {
     board.SetCell(2, 1, true, BackColour::Yellow);
 }
 
+frmWait* openWaitWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* wait = qobject_cast<frmWait*>(window)) {
+            return wait;
+        }
+    }
+    return nullptr;
+}
+
 // Presses Esc in the wait window after the given delay and measures until Solve returns.
 double escLatency(frmGame& game, int delayMs) {
-    writeEndlessBoard(game.board());
+    writeEndlessBoard(game.session().board());
     QCoreApplication::processEvents();
     Clock::time_point pressed;
     QTimer::singleShot(delayMs, &game, [&] {
-        if (frmWait* wait = game.WaitWindow()) {
+        if (frmWait* wait = openWaitWindow()) {
             pressed = Clock::now();
             QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QCoreApplication::sendEvent(wait, &press);
         }
     });
-    game.mnuSolve_Click();
+    game.session().mnuSolve_Click();
     return pressed == Clock::time_point{} ? -1 : secondsSince(pressed);
 }
 
@@ -165,7 +174,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SilentMessages messages;
     frmGame game;
-    game.setMessageSeam(&messages);
+    game.session().setMessageSeam(&messages);
     game.Form_Load();
     game.setWindowTitle(QString::fromLatin1(kApplicationTitle));
     while (game.windowHandle() == nullptr || !game.windowHandle()->isExposed()) {

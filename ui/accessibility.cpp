@@ -8,9 +8,8 @@
 #include <QStringList>
 #include <functional>
 
-#include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
-#include "ui/game_window.h"
+#include "ui/solve_box.h"
 
 namespace ninefold {
 
@@ -74,15 +73,10 @@ class ShownValueAccessible : public QAccessibleWidget, public QAccessibleTextInt
     QString announced_;
 };
 
-QString cellValue(const CellBox& box) {
-    const auto* game = qobject_cast<const frmGame*>(box.window());
-    return game != nullptr ? CellAccessibleValue(game->board().Cells[box.index()]) : QString();
-}
-
 QAccessibleInterface* makeInterface(const QString& /*className*/, QObject* object) {
     if (auto* cell = qobject_cast<CellBox*>(object)) {
         return new ShownValueAccessible(cell, QAccessible::Cell,
-                                        [cell] { return cellValue(*cell); });
+                                        [cell] { return CellAccessibleValue(cell->cell()); });
     }
     if (auto* box = qobject_cast<SolveBox*>(object)) {
         return new ShownValueAccessible(box, QAccessible::StaticText, [box] {

@@ -1,4 +1,4 @@
-// Painting a cell box from the Board, and passing its events to the game window.
+// Painting a cell box from the Board, and passing its events to the game session.
 #include "ui/cell_box.h"
 
 #include <QFontMetrics>
@@ -8,7 +8,7 @@
 
 #include "ui/drawing_surface.h"
 #include "ui/fonts.h"
-#include "ui/game_window.h"
+#include "ui/game_session.h"
 #include "ui/key_codes.h"
 
 namespace ninefold {
@@ -38,24 +38,27 @@ int ButtonsValue(Qt::MouseButtons buttons) {
            (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
-CellBox::CellBox(frmGame& game, int index, QWidget* parent)
-    : QFrame(parent), game_(game), index_(index) {
+CellBox::CellBox(GameSession& session, int index, QWidget* parent)
+    : QFrame(parent), session_(session), index_(index) {
     // The frame style only sets the two-pixel border's width; paintEvent draws the border.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFont(CellFont());
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAcceptDrops(true);
     resize(kCellBoxSize, kCellBoxSize);
 }
 
+const CellState& CellBox::cell() const {
+    return session_.board().Cells[index_];
+}
+
 QColor CellBox::backgroundColour() const {
-    return game_.board().Background(index_) == BackColour::Yellow ? kYellowBackground
-                                                                  : kWhiteBackground;
+    return session_.board().Background(index_) == BackColour::Yellow ? kYellowBackground
+                                                                     : kWhiteBackground;
 }
 
 QColor CellBox::digitColour() const {
-    return game_.board().Cells[index_].Fixed ? kFixedDigitColour : kProgramDigitColour;
+    return cell().Fixed ? kFixedDigitColour : kProgramDigitColour;
 }
 
 // Not opaque: at a fractional scale the device pixels the box only partly covers show the
@@ -65,7 +68,7 @@ void CellBox::paintEvent(QPaintEvent* /*event*/) {
     DrawSunkenBorder(painter, rect(), palette());
     const QRect inner = contentsRect();
     FillSnapped(painter, inner, backgroundColour());
-    const int digit = game_.board().Cells[index_].Digit;
+    const int digit = cell().Digit;
     if (digit == 0) {
         return;
     }
@@ -81,8 +84,8 @@ void CellBox::paintEvent(QPaintEvent* /*event*/) {
 
 void CellBox::keyPressEvent(QKeyEvent* event) {
     const KeyStroke stroke = TranslateKey(*event);
-    game_.Form_KeyDown(stroke.code, stroke.shift);
-    game_.Ninefold_KeyDown(index_, stroke.code, stroke.shift);
+    session_.Form_KeyDown(stroke.code, stroke.shift);
+    session_.Ninefold_KeyDown(index_, stroke.code, stroke.shift);
     event->accept();
 }
 
@@ -93,7 +96,7 @@ void CellBox::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint at = event->position().toPoint() - contentsRect().topLeft();
-    game_.Ninefold_MouseDown(index_, button, ShiftStateOf(event->modifiers()), at.x(), at.y());
+    session_.Ninefold_MouseDown(index_, button, ShiftStateOf(event->modifiers()), at.x(), at.y());
 }
 
 void CellBox::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -101,38 +104,18 @@ void CellBox::mouseDoubleClickEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    game_.Ninefold_DblClick(index_);
+    session_.Ninefold_DblClick(index_);
 }
 
 void CellBox::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint() - contentsRect().topLeft();
-    game_.Ninefold_MouseMove(index_, ButtonsValue(event->buttons()),
-                             ShiftStateOf(event->modifiers()), at.x(), at.y());
+    session_.Ninefold_MouseMove(index_, ButtonsValue(event->buttons()),
+                                ShiftStateOf(event->modifiers()), at.x(), at.y());
 }
 
 void CellBox::focusInEvent(QFocusEvent* event) {
     QFrame::focusInEvent(event);
-    game_.Ninefold_GotFocus(index_);
-}
-
-void CellBox::dragEnterEvent(QDragEnterEvent* event) {
-    game_.fileDragEnter(event);
-}
-
-void CellBox::dropEvent(QDropEvent* event) {
-    game_.fileDrop(event);
-}
-
-FocusFrame::FocusFrame(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
-    resize(kCellBoxSize + 2, kCellBoxSize + 2);
-}
-
-void FocusFrame::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    const QColor outline = palette().color(QPalette::WindowText);
-    FillRing(painter, rect(), outline, outline);
+    session_.Ninefold_GotFocus(index_);
 }
 
 }  // namespace ninefold

@@ -1,6 +1,5 @@
 // A cell box of the grid, Ninefold(i): paints cell i of the Board (digit, Fixed colour and
-// background) whenever asked, and hands its keys and mouse events to the game window. Also
-// the focus frame Shape1 drawn around the current cell.
+// background) whenever asked, and hands its keys and mouse events to the game session.
 #pragma once
 
 #include <QColor>
@@ -8,11 +7,13 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "engine/board.h"
+
 class QFontMetrics;
 
 namespace ninefold {
 
-class frmGame;
+class GameSession;
 
 inline constexpr int kCellBoxSize = 30;
 // The digits the program placed itself, the ones "Clear blue numbers" removes.
@@ -29,8 +30,10 @@ class CellBox : public QFrame {
     Q_OBJECT
 
   public:
-    CellBox(frmGame& game, int index, QWidget* parent);
+    CellBox(GameSession& session, int index, QWidget* parent);
     int index() const { return index_; }
+    // What the box shows: cell index() of the Board.
+    const CellState& cell() const;
     QColor backgroundColour() const;
     QColor digitColour() const;
 
@@ -41,23 +44,10 @@ class CellBox : public QFrame {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
   private:
-    frmGame& game_;
+    GameSession& session_;
     int index_;
-};
-
-// A 1-pixel outline in the window-text colour, transparent inside and to the mouse.
-class FocusFrame : public QWidget {
-    Q_OBJECT
-
-  public:
-    explicit FocusFrame(QWidget* parent);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
 };
 
 // The mouse button values the game uses: 1 left, 2 right, 4 middle; 0 for any other.

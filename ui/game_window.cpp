@@ -1,25 +1,40 @@
-// The game window itself: its controls and menus, the start-up sequence, About, Exit and
-// closing, and the coalescing of cell repaints.
+// The game window itself: its controls and menus, the start-up sequence and closing, the
+// wait window in front of it, and the screen as the game session sees it.
 #include "ui/game_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
 
+#include "engine/candidates.h"
 #include "ui/accessibility.h"
+#include "ui/board_clipboard.h"
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
 #include "ui/drawing_surface.h"
+#include "ui/file_commands.h"
+#include "ui/focus_frame.h"
+#include "ui/game_layout.h"
 #include "ui/key_codes.h"
 #include "ui/menu_bar.h"
+#include "ui/mouse_wheel.h"
+#include "ui/paint_scheduler.h"
+#include "ui/solve_box.h"
 #include "ui/wait_window.h"
 
 namespace ninefold {
 
 namespace {
 
-// Cell changes reach the screen at most this often, however fast the search writes them.
-constexpr int kFrameMilliseconds = 16;
+constexpr int kPanelTop = 8;
+constexpr const char* kPanelHeader = "Double-Click: Show available numbers for each block";
 
 QAction* addCommand(QMenu* menu, const char* caption, const char* shortcut, const char* name) {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
@@ -49,19 +64,35 @@ frmGame::frmGame(QWidget* parent) : QMainWindow(parent) {
     centralWidget()->setBackgroundRole(QPalette::Window);
     createMenus();
     createControls();
-    board_.SetPainter(this);
-    paintTimer_.setSingleShot(true);
-    connect(&paintTimer_, &QTimer::timeout, this, &frmGame::FlushCellPaints);
-    sinceLastFlush_.start();
+    paints_ = new PaintScheduler([this](int i) { cells_[i]->update(); },
+                                 [this] {
+                                     if (!session_.OperationRunning()) {
+                                         announceCells();
+                                     }
+                                 },
+                                 this);
+    paints_->setObjectName(QStringLiteral("paints"));
+    session_.board().SetPainter(paints_);
 }
 
 frmGame::~frmGame() {
-    board_.SetPainter(nullptr);
+    session_.board().SetPainter(nullptr);
     wait_.reset();
 }
 
 SolveBox* frmGame::Solve(int i) const {
     return panel_->box(i);
+}
+
+FileCommands& frmGame::files() {
+    if (!files_) {
+        // The seam is looked up at each message, so a seam installed later is the one used.
+        FileCommands::Messages messages{
+            [this](const std::string& text) { session_.messages().exclamation(text); },
+            [this](const std::string& text) { return session_.messages().question(text); }};
+        files_ = std::make_unique<FileCommands>(this, session_.board(), std::move(messages));
+    }
+    return *files_;
 }
 
 void frmGame::createMenus() {
@@ -112,8 +143,8 @@ void frmGame::createMenus() {
 // Queued: the menu bar takes the keyboard only after the menu has hidden.
 void frmGame::menuClosed() {
     QTimer::singleShot(0, this, [this] {
-        if (menuBar()->hasFocus() && CurrentCell >= 1 && CurrentCell <= kCellCount) {
-            Ninefold(CurrentCell)->setFocus(Qt::OtherFocusReason);
+        if (menuBar()->hasFocus()) {
+            session_.FocusCurrentCell();
         }
     });
 }
@@ -129,14 +160,14 @@ void frmGame::createControls() {
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->hide();
     for (int i = 1; i <= kCellCount; ++i) {
-        cells_[i] = new CellBox(*this, i, client);
+        cells_[i] = new CellBox(session_, i, client);
         cells_[i]->setObjectName(QStringLiteral("Ninefold%1").arg(i));
         cells_[i]->setAccessibleName(CellAccessibleName(i));
         cells_[i]->hide();
     }
-    panel_ = new CandidatePanel(*this, client);
+    panel_ = new CandidatePanel(session_, client);
     panel_->setObjectName(QStringLiteral("picSolveHolder"));
-    panel_->move(0, 8);
+    panel_->move(0, kPanelTop);
     panel_->hide();
     for (int i = 1; i <= kCellCount; ++i) {
         auto* box = new SolveBox(panel_);
@@ -147,35 +178,144 @@ void frmGame::createControls() {
     }
 }
 
+// --- start-up -------------------------------------------------------------------------------
+
 void frmGame::Form_Load() {
     configureFileDialog();
-    sizeClientArea();
-    centreOnScreen();
+    SizeClientArea(*this);
+    CentreOnScreen(*this);
     show();
     // Some platforms add the window's frame only once it is shown; centre the whole frame.
-    centreOnScreen();
+    CentreOnScreen(*this);
     initialiseRecentFiles();
-    seedRandom();
     LayoutCells();
     LayoutCandidatePanel();
-    resetCandidates();
+    ResetCandidates(session_.board());
     placeCandidatePanel();
     drawPanelHeader();
     openCommandLineFile();
     hookMouseWheel();
 }
 
-void frmGame::seedRandom() {
-    random_ = std::make_unique<SeededRandom>(SeededRandom::ClockSeed());
+// The file dialog reports Cancel to its caller as a cancellation, as Qt's dialog always does;
+// creating the commands creates the dialog.
+void frmGame::configureFileDialog() {
+    files();
 }
 
-void frmGame::mnuAbout_Click() {
-    messages().plain("Created by:\r\n  The Ninefold developers");
+// The recent-files list, read from "Recent Files.txt" (see RecentListPath).
+void frmGame::initialiseRecentFiles() {
+    files().InitializeRecentFiles(&mnuRecentFileItems, SepRecent,
+                                  [this](int index) { mnuRecentFile_Click(index); });
+}
+
+void frmGame::LayoutCells() {
+    for (int i = 1; i <= kCellCount; ++i) {
+        cells_[i]->move(BoxPosition(i, QSize(kCellBoxSize, kCellBoxSize), QPoint(5, 5)));
+    }
+    shape1_->setGeometry(cells_[1]->x() - 1, cells_[1]->y() - 1, kCellBoxSize + 2,
+                         kCellBoxSize + 2);
+    shape1_->show();
+    // Above the cell boxes, so no box covers a side of the frame; the panel stays on top.
+    shape1_->stackUnder(panel_);
+    for (int i = 1; i <= kCellCount; ++i) {
+        cells_[i]->show();
+    }
+    cells_[1]->setFocus(Qt::OtherFocusReason);
+    // Qt delivers the focus only once the window is active; the frame and CurrentCell are
+    // on cell 1 from the start all the same.
+    if (session_.CurrentCell() != 1) {
+        session_.Ninefold_GotFocus(1);
+    }
+}
+
+void frmGame::LayoutCandidatePanel() {
+    const QSize box(kSolveBoxWidth, kSolveBoxHeight);
+    for (int i = 1; i <= kCellCount; ++i) {
+        Solve(i)->move(panel_->contentsRect().topLeft() + BoxPosition(i, box, QPoint(0, 10)));
+        Solve(i)->show();
+    }
+    const QPoint last = BoxPosition(kCellCount, box, QPoint(0, 10));
+    panel_->setInnerSize(
+        QSize(last.x() + kSolveBoxWidth + kBlockGap, last.y() + kSolveBoxHeight + kBlockGap));
+    panel_->show();
+    panel_->raise();
+}
+
+void frmGame::placeCandidatePanel() {
+    CellBox* last = cells_[kCellCount];
+    panel_->move(last->x() + last->width() + 15, kPanelTop);
+}
+
+void frmGame::drawPanelHeader() {
+    const QString header = QString::fromLatin1(kPanelHeader);
+    const QFontMetrics metrics(panel_->font());
+    const int x = (panel_->innerSize().width() - metrics.horizontalAdvance(header)) / 2;
+    panel_->setHeader(header, QPoint(x, 3));
+}
+
+// The command line's text, opened as a puzzle file when it names one.
+void frmGame::openCommandLineFile() {
+    files().OpenCommandLine();
+}
+
+// The mouse-wheel object that steps the current cell.
+void frmGame::hookMouseWheel() {
+    clsMouseWheel = std::make_shared<CMouseWheel>();
+    connect(
+        clsMouseWheel.get(), &CMouseWheel::MouseWheel, this,
+        [this](int16_t& direct, bool& cancel) {
+            session_.clsMouseWheel_MouseWheel(direct, cancel);
+        },
+        Qt::DirectConnection);
+    clsMouseWheel->setForm(this);
+    clsMouseWheel->SubClassHookForm();
+}
+
+// --- menu commands --------------------------------------------------------------------------
+
+void frmGame::mnuLoad_Click() {
+    files().mnuLoad_Click();
+}
+
+void frmGame::mnuSave_Click() {
+    files().mnuSave_Click();
+}
+
+// A recent-file entry of the File menu (0-based, as the entries are indexed).
+void frmGame::mnuRecentFile_Click(int index) {
+    files().mnuRecentFile_Click(index);
 }
 
 void frmGame::mnuExit_Click() {
-    close();
+    session_.mnuExit_Click();
 }
+
+void frmGame::mnuNewGame_Click() {
+    session_.mnuNewGame_Click();
+}
+
+void frmGame::mnuGenerate_Click() {
+    session_.mnuGenerate_Click();
+}
+
+void frmGame::mnuSolve_Click() {
+    session_.mnuSolve_Click();
+}
+
+void frmGame::mnuCheck_Click() {
+    session_.mnuCheck_Click();
+}
+
+void frmGame::mnuClear_Click() {
+    session_.mnuClear_Click();
+}
+
+void frmGame::mnuAbout_Click() {
+    session_.mnuAbout_Click();
+}
+
+// --- window events --------------------------------------------------------------------------
 
 bool frmGame::event(QEvent* event) {
     if (waitWindowHoldsInput(event)) {
@@ -185,11 +325,8 @@ bool frmGame::event(QEvent* event) {
 }
 
 void frmGame::closeEvent(QCloseEvent* event) {
-    // A close that arrives while a long operation runs (the window manager's close button
-    // still works on a disabled window) stops the operation as Esc would; the window closes
-    // once the operation has returned.
-    if (operationRunning_) {
-        closeRequested_ = true;
+    // The window manager's close button still works on a disabled window.
+    if (session_.DeferClose()) {
         event->ignore();
         return;
     }
@@ -199,66 +336,136 @@ void frmGame::closeEvent(QCloseEvent* event) {
 
 void frmGame::Form_Unload() {
     releaseMouseWheel();
-    CloseWaitWindow();
+    closeWaitWindow();
 }
 
-bool frmGame::finishOperation() {
-    operationRunning_ = false;
-    announceCells();
-    if (!closeRequested_) {
-        return false;
+// The mouse-wheel object is let go. The hook keeps it until the window is gone, and a turn in
+// that span reaches no handler.
+void frmGame::releaseMouseWheel() {
+    if (!clsMouseWheel) {
+        return;
     }
-    closeRequested_ = false;
-    close();
-    return true;
+    disconnect(clsMouseWheel.get(), nullptr, this, nullptr);
+    clsMouseWheel->setForm(nullptr);
+    clsMouseWheel.reset();
 }
 
 void frmGame::keyPressEvent(QKeyEvent* event) {
     // Reached only when no cell box has the focus; the window still sees the key.
     const KeyStroke stroke = TranslateKey(*event);
-    Form_KeyDown(stroke.code, stroke.shift);
+    session_.Form_KeyDown(stroke.code, stroke.shift);
     event->accept();
 }
 
-void frmGame::Form_KeyDown(int keyCode, int shift) {
-    if (!windowHotKey(keyCode, shift)) {
-        clipboardKey(keyCode, shift);
+// A drag of files or text over the window; text without a file is read as a paste.
+void frmGame::dragEnterEvent(QDragEnterEvent* event) {
+    if (TakeTextAsCopy(event) == TextDrag::NotText) {
+        files().DragEnter(event);
     }
 }
 
-void frmGame::dragEnterEvent(QDragEnterEvent* event) {
-    fileDragEnter(event);
-}
-
+// Files dropped on the window: the first one opens. Text without a file is read as a paste.
 void frmGame::dropEvent(QDropEvent* event) {
-    fileDrop(event);
+    switch (TakeTextAsCopy(event)) {
+        case TextDrag::Copied:
+            session_.OpenPuzzleText(event->mimeData()->text());
+            break;
+        case TextDrag::NotText:
+            files().Drop(event);
+            break;
+        case TextDrag::Refused:
+            break;
+    }
 }
 
-void frmGame::PaintCell(int index, const CellState& /*cell*/, BackColour /*back*/) {
-    // Called for every cell write, tens of times per tried digit of the search: only note it.
-    dirtyCells_.set(static_cast<size_t>(index));
-    if (paintPending_) {
+// --- the wait window ------------------------------------------------------------------------
+
+void frmGame::showWaitWindow(bool cancellable) {
+    setEnabled(false);
+    if (!wait_) {
+        wait_ = std::make_unique<frmWait>(session_.board().EscPressed,
+                                          [this] { onWaitWindowClosed(); });
+        wait_->setFont(font());
+    }
+    wait_->setWaitText(cancellable ? kWaitCancelText : kWaitText);
+    wait_->present(*this);
+}
+
+void frmGame::closeWaitWindow() {
+    if (!wait_) {
         return;
     }
-    paintPending_ = true;
-    const qint64 since = sinceLastFlush_.elapsed();
-    paintTimer_.start(since >= kFrameMilliseconds ? 0
-                                                  : static_cast<int>(kFrameMilliseconds - since));
+    wait_->closeWindow();
+    wait_.reset();
 }
 
-void frmGame::FlushCellPaints() {
-    paintTimer_.stop();
-    paintPending_ = false;
-    for (int i = 1; i <= kCellCount; ++i) {
-        if (dirtyCells_.test(static_cast<size_t>(i))) {
-            cells_[i]->update();
-        }
+bool frmGame::waitWindowHoldsInput(QEvent* event) {
+    if (!wait_) {
+        return false;
     }
-    dirtyCells_.reset();
-    sinceLastFlush_.restart();
-    if (!operationRunning_) {
-        announceCells();
+    switch (event->type()) {
+        case QEvent::WindowActivate:
+            // A click on this window, or the window manager switching to it, activates it
+            // although it is disabled; the wait window takes the activation straight back so
+            // that Esc keeps reaching it. Queued, as the activation is still being delivered.
+            QTimer::singleShot(0, wait_.get(), [wait = wait_.get()] {
+                wait->activateWindow();
+                wait->setFocus(Qt::ActiveWindowFocusReason);
+            });
+            return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            // A key that came here before the hand-back is the wait window's key.
+            QCoreApplication::sendEvent(wait_.get(), event);
+            return true;
+        default:
+            return false;
     }
+}
+
+void frmGame::onWaitWindowClosed() {
+    setEnabled(true);
+    // Disabling took the focus from the current cell; give it back as the platform does
+    // when a disabled window is enabled again.
+    if (session_.HasCurrentCell() && isVisible()) {
+        activateWindow();
+        session_.FocusCurrentCell();
+    }
+}
+
+// --- the session's view ---------------------------------------------------------------------
+
+void frmGame::focusCell(int i, bool byPointer) {
+    cells_[i]->setFocus(byPointer ? Qt::MouseFocusReason : Qt::OtherFocusReason);
+}
+
+bool frmGame::isActive() const {
+    return QApplication::activeWindow() == this;
+}
+
+void frmGame::moveFocusFrame(int i) {
+    shape1_->move(cells_[i]->x() - 1, cells_[i]->y() - 1);
+}
+
+void frmGame::showCandidates(int i, const std::array<uint8_t, 9>& entries) {
+    Solve(i)->drawEntries(entries);
+    AnnounceShownValue(Solve(i));
+}
+
+QSize frmGame::panelInnerSize() const {
+    return panel_->innerSize();
+}
+
+QPoint frmGame::panelPosition() const {
+    return panel_->pos();
+}
+
+void frmGame::movePanel(QPoint to) {
+    panel_->move(to);
+}
+
+void frmGame::processEvents() {
+    QCoreApplication::processEvents();
 }
 
 // A search rewrites cells far faster than anyone can listen: a screen reader hears of the
@@ -267,6 +474,18 @@ void frmGame::announceCells() {
     for (int i = 1; i <= kCellCount; ++i) {
         AnnounceShownValue(cells_[i]);
     }
+}
+
+void frmGame::closeWindow() {
+    close();
+}
+
+QString frmGame::clipboardText() const {
+    return QGuiApplication::clipboard()->text();
+}
+
+void frmGame::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
 }
 
 }  // namespace ninefold

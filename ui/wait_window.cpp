@@ -1,4 +1,4 @@
-// The wait window, and the game window's ShowWaitWindow and CloseWaitWindow around it.
+// The wait window: its text, its place in front of the game window, its keys and closing.
 #include "ui/wait_window.h"
 
 #include <QCloseEvent>
@@ -18,11 +18,9 @@
 #include <xcb/xcb.h>
 #endif
 
-#include "ui/cell_box.h"
 #include "ui/fonts.h"
-#include "ui/game_window.h"
 #include "ui/key_codes.h"
-#include "ui/message_seam.h"
+#include "ui/qt_message_seam.h"
 
 namespace ninefold {
 
@@ -101,6 +99,31 @@ void frmWait::autoFit() {
                    client.top() + (client.height() - label.height()) / 2);
 }
 
+void frmWait::present(QWidget& owner) {
+    if (!placed_) {
+        placed_ = true;
+        winId();
+        ClearWindowManagerName(*this);
+        if (QWindow* own = owner.windowHandle()) {
+            windowHandle()->setTransientParent(own);
+        }
+        const QRect screen = owner.screen()->geometry();
+        move(screen.x() + (screen.width() - width()) / 2,
+             screen.y() + (screen.height() - height()) / 2);
+    }
+    show();
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+    // The caller keeps the thread busy next, so the window is drawn here and now: once it is
+    // mapped (briefly letting window-system events through, never input) it is painted.
+    const QDeadlineTimer deadline(200);
+    while (!windowHandle()->isExposed() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+    repaint();
+}
+
 void frmWait::closeWindow() {
     closing_ = true;
     close();
@@ -121,84 +144,6 @@ void frmWait::closeEvent(QCloseEvent* event) {
     event->accept();
     if (onClosed_) {
         onClosed_();
-    }
-}
-
-// --- the game window's side ---------------------------------------------------------------
-
-void frmGame::ShowWaitWindow(bool cancellable) {
-    setEnabled(false);
-    if (cancellable) {
-        board_.EscPressed = false;
-    }
-    const bool created = !wait_;
-    if (created) {
-        wait_ = std::make_unique<frmWait>(board_.EscPressed, [this] { onWaitWindowClosed(); });
-        wait_->setFont(font());
-    }
-    wait_->setWaitText(cancellable ? kWaitCancelText : kWaitText);
-    if (created) {
-        wait_->winId();
-        ClearWindowManagerName(*wait_);
-        if (QWindow* own = windowHandle()) {
-            wait_->windowHandle()->setTransientParent(own);
-        }
-        const QRect screen = this->screen()->geometry();
-        wait_->move(screen.x() + (screen.width() - wait_->width()) / 2,
-                    screen.y() + (screen.height() - wait_->height()) / 2);
-    }
-    wait_->show();
-    wait_->raise();
-    wait_->activateWindow();
-    wait_->setFocus(Qt::ActiveWindowFocusReason);
-    // The caller keeps the thread busy next, so the window is drawn here and now: once it is
-    // mapped (briefly letting window-system events through, never input) it is painted.
-    const QDeadlineTimer deadline(200);
-    while (!wait_->windowHandle()->isExposed() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    }
-    wait_->repaint();
-}
-
-void frmGame::CloseWaitWindow() {
-    if (!wait_) {
-        return;
-    }
-    wait_->closeWindow();
-    wait_.reset();
-}
-
-bool frmGame::waitWindowHoldsInput(QEvent* event) {
-    if (!wait_) {
-        return false;
-    }
-    switch (event->type()) {
-        case QEvent::WindowActivate:
-            // A click on this window, or the window manager switching to it, activates it
-            // although it is disabled; the wait window takes the activation straight back so
-            // that Esc keeps reaching it. Queued, as the activation is still being delivered.
-            QTimer::singleShot(0, wait_.get(), [wait = wait_.get()] {
-                wait->activateWindow();
-                wait->setFocus(Qt::ActiveWindowFocusReason);
-            });
-            return false;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            // A key that came here before the hand-back is the wait window's key.
-            QCoreApplication::sendEvent(wait_.get(), event);
-            return true;
-        default:
-            return false;
-    }
-}
-
-void frmGame::onWaitWindowClosed() {
-    setEnabled(true);
-    // Disabling took the focus from the current cell; give it back as the platform does
-    // when a disabled window is enabled again.
-    if (CurrentCell >= 1 && CurrentCell <= kCellCount && isVisible()) {
-        activateWindow();
-        Ninefold(CurrentCell)->setFocus(Qt::OtherFocusReason);
     }
 }
 

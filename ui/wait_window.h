@@ -31,6 +31,9 @@ class frmWait : public QFrame {
     // The area inside the border.
     QRect clientRect() const { return contentsRect(); }
 
+    // Shows the window in front of owner, centred on owner's screen the first time, and
+    // draws it at once.
+    void present(QWidget& owner);
     // Closes the window; the only way it closes.
     void closeWindow();
 
@@ -46,6 +49,7 @@ class frmWait : public QFrame {
     QLabel* lblWait_;
     std::string text_;
     bool closing_ = false;
+    bool placed_ = false;
 };
 
 }  // namespace ninefold

@@ -47,7 +47,7 @@ class GameHotKeyTest : public GameTest {
         GameTest::TearDown();
     }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QTest::keyClick(game->Ninefold(game->CurrentCell), key, modifiers);
+        QTest::keyClick(cellBox(session().CurrentCell()), key, modifiers);
         settle();
     }
     MemoryStore* store = nullptr;

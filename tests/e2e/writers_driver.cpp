@@ -8,7 +8,7 @@
 
 #include "desktop/file_association.h"
 #include "engine/board.h"
-#include "files/file_commands.h"
+#include "ui/file_commands.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "tests/ui/game_fixture.h"
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
+#include "ui/solve_box.h"
 #include "ui/wait_window.h"
 
 namespace ninefold::testing {
@@ -47,14 +48,14 @@ using ClipboardTest = GameTest;
 TEST_F(ClipboardTest, BothPasteKeysWriteTheLineAsALoadDoes) {
     for (const Qt::KeyboardModifiers modifiers : {Qt::ShiftModifier, Qt::ControlModifier}) {
         const Qt::Key key = modifiers == Qt::ShiftModifier ? Qt::Key_Insert : Qt::Key_V;
-        game->board().SetCell(3, 4, false, BackColour::Yellow);
-        game->board().SetCell(1, 9, true, BackColour::Yellow);
+        session().board().SetCell(3, 4, false, BackColour::Yellow);
+        session().board().SetCell(1, 9, true, BackColour::Yellow);
         setClipboard((std::string(" \r\n") + kPuzzle + "\r\n").c_str());
-        QTest::keyClick(game->Ninefold(40), key, modifiers);
+        QTest::keyClick(cellBox(40), key, modifiers);
         EXPECT_EQ(digits(), kPuzzle);
         for (int i = 1; i <= kCellCount; ++i) {
             EXPECT_EQ(cell(i).Fixed, cell(i).Digit != 0) << i;
-            EXPECT_EQ(game->board().Background(i), BackColour::White) << i;
+            EXPECT_EQ(session().board().Background(i), BackColour::White) << i;
         }
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -63,20 +64,20 @@ TEST_F(ClipboardTest, BothPasteKeysWriteTheLineAsALoadDoes) {
 TEST_F(ClipboardTest, AnythingButOnePuzzleLineIsRefusedAndTheBoardStays) {
     const std::string twoLines = std::string(kPuzzle) + "\n" + kPuzzle;
     load(kPuzzle);
-    game->board().SetCell(3, 4, false, BackColour::Yellow);
+    session().board().SetCell(3, 4, false, BackColour::Yellow);
     const std::string before = digits();
     for (const char* text : {"", "hello", twoLines.c_str(), kPuzzle + 1}) {
         setClipboard(text);
-        QTest::keyClick(game->Ninefold(1), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(cellBox(1), Qt::Key_V, Qt::ControlModifier);
     }
     EXPECT_EQ(messages.shown, std::vector<Shown>(4, kNoPuzzle));
     EXPECT_EQ(digits(), before);
-    EXPECT_EQ(game->board().Background(3), BackColour::Yellow);
+    EXPECT_EQ(session().board().Background(3), BackColour::Yellow);
 }
 
 TEST_F(ClipboardTest, CopyKeysPutEveryDigitOnOneLineAndCtrlCStillChecks) {
     load(kPuzzle);
-    game->board().SetCell(3, 4, false, BackColour::White);
+    session().board().SetCell(3, 4, false, BackColour::White);
     std::string expected = kPuzzle;
     expected[2] = '4';
     const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
@@ -85,21 +86,21 @@ TEST_F(ClipboardTest, CopyKeysPutEveryDigitOnOneLineAndCtrlCStillChecks) {
     };
     for (const auto& [key, modifiers] : keys) {
         setClipboard("before");
-        QTest::keyClick(game->Ninefold(5), key, modifiers);
+        QTest::keyClick(cellBox(5), key, modifiers);
         EXPECT_EQ(clipboard(), expected + "\n");
     }
     EXPECT_TRUE(messages.shown.empty());
 
     setClipboard("before");
-    QTest::keyClick(game->Ninefold(5), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(cellBox(5), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard(), "before");
     ASSERT_EQ(messages.shown.size(), 1U) << "Check Diagram reports";
 }
 
 TEST_F(ClipboardTest, TextDropsAreCopiedInAsPastesWhereverTheyLand) {
-    QWidget* targets[] = {game.get(), game->Ninefold(17), game->picSolveHolder()};
+    QWidget* targets[] = {game.get(), cellBox(17), candidatePanel()};
     for (QWidget* target : targets) {
-        game->board().WriteCells(CellGrid{});
+        session().board().WriteCells(CellGrid{});
         QMimeData data;
         data.setText(QString::fromLatin1(kPuzzle));
         EXPECT_EQ(drop(target, data, Qt::CopyAction | Qt::MoveAction), Qt::CopyAction);
@@ -107,38 +108,37 @@ TEST_F(ClipboardTest, TextDropsAreCopiedInAsPastesWhereverTheyLand) {
     }
     QMimeData words;
     words.setText(QStringLiteral("not a puzzle"));
-    drop(game->Ninefold(1), words, Qt::CopyAction);
+    drop(cellBox(1), words, Qt::CopyAction);
     EXPECT_EQ(messages.shown, std::vector<Shown>{kNoPuzzle});
 
     // Text that may only be moved is left where it is.
-    game->board().WriteCells(CellGrid{});
+    session().board().WriteCells(CellGrid{});
     QMimeData moveOnly;
     moveOnly.setText(QString::fromLatin1(kPuzzle));
-    EXPECT_EQ(drop(game->Ninefold(1), moveOnly, Qt::MoveAction), Qt::IgnoreAction);
+    EXPECT_EQ(drop(cellBox(1), moveOnly, Qt::MoveAction), Qt::IgnoreAction);
     EXPECT_EQ(digits(), std::string(81, '.'));
 }
 
 // The cells' own names and values are read over the real accessibility bus end to end.
 TEST_F(ClipboardTest, CandidateBoxesReadOutTheDigitsTheyList) {
-    game->board().SetCell(23, 7, true, BackColour::White);
-    EXPECT_EQ(accessibleText(game->Solve(25), QAccessible::Value), QString());
-    game->picSolveHolder_DblClick();
-    EXPECT_EQ(accessibleText(game->Solve(25), QAccessible::Name),
+    session().board().SetCell(23, 7, true, BackColour::White);
+    EXPECT_EQ(accessibleText(solveBox(25), QAccessible::Value), QString());
+    session().picSolveHolder_DblClick();
+    EXPECT_EQ(accessibleText(solveBox(25), QAccessible::Name),
               QStringLiteral("Candidates of row 3, column 7"));
-    EXPECT_EQ(accessibleText(game->Solve(25), QAccessible::Value),
-              QStringLiteral("1 2 3 4 5 6 8 9"));
-    EXPECT_EQ(accessibleText(game->Solve(23), QAccessible::Value), QStringLiteral("none"));
+    EXPECT_EQ(accessibleText(solveBox(25), QAccessible::Value), QStringLiteral("1 2 3 4 5 6 8 9"));
+    EXPECT_EQ(accessibleText(solveBox(23), QAccessible::Value), QStringLiteral("none"));
 }
 
 TEST_F(ClipboardTest, TheWaitWindowReadsOutItsText) {
-    game->ShowWaitWindow(true);
-    frmWait* wait = game->WaitWindow();
+    session().ShowWaitWindow(true);
+    frmWait* wait = waitWindow();
     ASSERT_NE(wait, nullptr);
     const QString shown = wait->lblWait()->text();
     EXPECT_EQ(accessibleText(wait->lblWait(), QAccessible::Name), shown);
     EXPECT_EQ(accessibleText(wait, QAccessible::Description), shown);
     EXPECT_TRUE(shown.contains(QStringLiteral("Press Esc to cancel")));
-    game->CloseWaitWindow();
+    session().CloseWaitWindow();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "tests/ui/game_fixture.h"
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
+#include "ui/solve_box.h"
 
 namespace ninefold::testing {
 namespace {
@@ -89,14 +90,14 @@ TEST_F(DrawingTest, BoxesFrameAndPanelDrawWholeAtThisScale) {
             bands.push_back({frame, 1});
         }
         bands.push_back({window, 0});
-        const QPointF topLeft = game->Ninefold(i)->pos() + client;
+        const QPointF topLeft = cellBox(i)->pos() + client;
         const std::string cell = "cell " + std::to_string(i);
         expectBands(topLeft + QPointF(-3, 15.5), {1, 0}, 36, bands, cell + " across");
         expectBands(topLeft + QPointF(15.5, -3), {0, 1}, 36, bands, cell + " down");
     }
 
     // Across the panel through its first row of boxes, and down through its first column.
-    const QColor box = game->Solve(1)->excludedColour();
+    const QColor box = solveBox(1)->excludedColour();
     auto panelBands = [&](int edge, std::initializer_list<int> gaps, int boxSize) {
         std::vector<Band> bands = {{window, 0}};
         bands.insert(bands.end(), sunken.begin(), sunken.end());
@@ -109,7 +110,7 @@ TEST_F(DrawingTest, BoxesFrameAndPanelDrawWholeAtThisScale) {
         bands.push_back({window, 0});
         return bands;
     };
-    const QPointF panel = game->picSolveHolder()->pos() + client;
+    const QPointF panel = candidatePanel()->pos() + client;
     expectBands(panel + QPointF(-3, 2 + 20 + 20.5), {1, 0}, 450,
                 panelBands(10, {5, 5, 15, 5, 5, 15, 5, 5, 10}, 40), "panel across");
     expectBands(panel + QPointF(2 + 10 + 20.5, -3), {0, 1}, 469,
@@ -127,13 +128,13 @@ TEST_F(DrawingTest, BoxesFrameAndPanelDrawWholeAtThisScale) {
 
 TEST_F(DrawingTest, GridAndPanelKeepTheirLookWhileTheWaitWindowShows) {
     load("5.3......7...............................................................9.......");
-    game->board().SetCell(2, 4, false, BackColour::Yellow);
-    game->picSolveHolder_DblClick();
-    game->FlushCellPaints();
+    session().board().SetCell(2, 4, false, BackColour::Yellow);
+    session().picSolveHolder_DblClick();
+    flushPaints();
     const QImage before = game->centralWidget()->grab().toImage();
-    game->ShowWaitWindow(false);
+    session().ShowWaitWindow(false);
     const QImage during = game->centralWidget()->grab().toImage();
-    game->CloseWaitWindow();
+    session().CloseWaitWindow();
     EXPECT_TRUE(before == during);
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/conflicts.h"
 #include "tests/ui/game_fixture.h"
+#include "ui/qt_message_seam.h"
 #include "ui/wait_window.h"
 
 namespace ninefold::testing {
@@ -26,34 +27,34 @@ void atFirstPump(std::function<void()> f) {
 
 TEST_F(GameCommandsTest, NewAsksAndEmptiesOnlyOnYes) {
     load("12.......3.......................................................................");
-    game->board().SetCell(2, 2, true, BackColour::Yellow);
+    session().board().SetCell(2, 2, true, BackColour::Yellow);
     messages.answers = {false};
-    game->mnuNewGame_Click();
+    session().mnuNewGame_Click();
     EXPECT_EQ(
         messages.shown,
         (std::vector<Shown>{{Box::Question, "Manual entries will be lost.\r\nAre you sure?"}}));
     EXPECT_EQ(digits().substr(0, 11), "12.......3.");
-    EXPECT_EQ(game->board().Background(2), BackColour::Yellow);
+    EXPECT_EQ(session().board().Background(2), BackColour::Yellow);
     messages.answers = {true};
-    game->mnuNewGame_Click();
+    session().mnuNewGame_Click();
     EXPECT_EQ(digits(), kEmpty);
-    EXPECT_EQ(game->board().Background(2), BackColour::White);
+    EXPECT_EQ(session().board().Background(2), BackColour::White);
     EXPECT_FALSE(cell(1).Fixed);
 }
 
 TEST_F(GameCommandsTest, ClearRemovesOnlyTheProgramsDigits) {
-    game->board().SetCell(1, 5, true, BackColour::Yellow);
-    game->board().SetCell(2, 6, false, BackColour::White);
-    game->mnuClear_Click();
+    session().board().SetCell(1, 5, true, BackColour::Yellow);
+    session().board().SetCell(2, 6, false, BackColour::White);
+    session().mnuClear_Click();
     EXPECT_EQ(cell(1), (CellState{5, true}));
-    EXPECT_EQ(game->board().Background(1), BackColour::Yellow);
+    EXPECT_EQ(session().board().Background(1), BackColour::Yellow);
     EXPECT_EQ(cell(2).Digit, 0);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(GameCommandsTest, CheckReportsInOneInformationBoxAndLeavesTheMarks) {
     load("11...............................................................................");
-    game->mnuCheck_Click();
+    session().mnuCheck_Click();
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].box, Box::Information);
     const std::string& text = messages.shown[0].text;
@@ -62,102 +63,84 @@ TEST_F(GameCommandsTest, CheckReportsInOneInformationBoxAndLeavesTheMarks) {
                          0),
               0U)
         << text;
-    EXPECT_EQ(game->board().Background(1), BackColour::Yellow);
-    EXPECT_EQ(game->board().Background(2), BackColour::Yellow);
-    EXPECT_EQ(game->board().Background(3), BackColour::White);
-    game->mnuCheck_Click();
+    EXPECT_EQ(session().board().Background(1), BackColour::Yellow);
+    EXPECT_EQ(session().board().Background(2), BackColour::Yellow);
+    EXPECT_EQ(session().board().Background(3), BackColour::White);
+    session().mnuCheck_Click();
     ASSERT_EQ(messages.shown.size(), 2U);
     EXPECT_EQ(messages.shown[1], messages.shown[0]);
 
     load(kSmallestGrid);
-    game->mnuCheck_Click();
+    session().mnuCheck_Click();
     EXPECT_EQ(messages.shown.back(),
               (Shown{Box::Information,
                      "1- Entries matched.\r\n2- No logical error found.\r\n3- Puzzle solved."}));
 }
 
 TEST_F(GameCommandsTest, SolveFillsAnEmptyBoardWithTheSmallestGridInTheProgramsColour) {
-    game->mnuSolve_Click();
+    session().mnuSolve_Click();
     EXPECT_EQ(digits(), kSmallestGrid);
     EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
     for (int i = 1; i <= kCellCount; ++i) {
         EXPECT_FALSE(cell(i).Fixed);
-        EXPECT_EQ(game->board().Background(i), BackColour::White);
+        EXPECT_EQ(session().board().Background(i), BackColour::White);
     }
-    EXPECT_EQ(game->WaitWindow(), nullptr);
+    EXPECT_EQ(waitWindow(), nullptr);
     EXPECT_TRUE(game->isEnabled());
-    EXPECT_FALSE(game->OperationRunning());
+    EXPECT_FALSE(session().OperationRunning());
 }
 
 TEST_F(GameCommandsTest, SolveOnACompleteBoardOnlyReportsSolved) {
     load(kSmallestGrid);
-    game->mnuSolve_Click();
+    session().mnuSolve_Click();
     EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
     EXPECT_EQ(digits(), kSmallestGrid);
 }
 
 TEST_F(GameCommandsTest, SolveWithClashingDigitsRefusesThenReportsNoSolution) {
     load("11...............................................................................");
-    game->mnuSolve_Click();
+    session().mnuSolve_Click();
     EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Exclamation, "Please check entries."},
                                                   {Box::Exclamation, kNoSolution}}));
-    EXPECT_EQ(game->board().Background(1), BackColour::Yellow);
-    EXPECT_EQ(game->board().Background(2), BackColour::Yellow);
+    EXPECT_EQ(session().board().Background(1), BackColour::Yellow);
+    EXPECT_EQ(session().board().Background(2), BackColour::Yellow);
     EXPECT_TRUE(game->isEnabled());
 }
 
 TEST_F(GameCommandsTest, EscInTheWaitWindowStopsTheSearchAtItsNextPump) {
     bool sawWaitWindow = false;
     atFirstPump([&] {
-        frmWait* wait = game->WaitWindow();
+        frmWait* wait = waitWindow();
         sawWaitWindow = wait != nullptr && wait->isVisible() && !game->isEnabled();
         if (wait != nullptr) {
             QTest::keyClick(wait, Qt::Key_Escape);
         }
     });
-    game->mnuSolve_Click();
+    session().mnuSolve_Click();
     EXPECT_TRUE(sawWaitWindow);
     EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Exclamation, kNoSolution}}));
     EXPECT_NE(digits(), kSmallestGrid);
     EXPECT_NE(cell(1).Digit, 0) << "the first guess stays on the board";
     EXPECT_TRUE(game->isEnabled());
-    EXPECT_EQ(game->WaitWindow(), nullptr);
-}
-
-TEST_F(GameCommandsTest, NoSecondCommandStartsWhileTheSearchRuns) {
-    atFirstPump([&] {
-        messages.answers = {true};
-        game->mnuNewGame_Click();
-        game->mnuGenerate_Click();
-        game->mnuSolve_Click();
-        game->mnuCheck_Click();
-        game->mnuClear_Click();
-        game->Ninefold_KeyDown(81, 48 + 7, 0);
-        game->OpenPuzzleText(QString(81, QLatin1Char('1')));
-        game->OpenPuzzleText(QStringLiteral("no puzzle"));
-        EXPECT_TRUE(messages.shown.empty());
-    });
-    game->mnuSolve_Click();
-    EXPECT_EQ(digits(), kSmallestGrid);
-    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
+    EXPECT_EQ(waitWindow(), nullptr);
 }
 
 TEST_F(GameCommandsTest, ClosingTheWindowDuringTheSearchStopsItAndClosesAfterwards) {
     bool stillOpenDuringSearch = false;
     atFirstPump([&] {
         game->close();
-        stillOpenDuringSearch = game->isVisible() && game->WaitWindow() != nullptr;
+        stillOpenDuringSearch = game->isVisible() && waitWindow() != nullptr;
     });
-    game->mnuSolve_Click();
+    session().mnuSolve_Click();
     EXPECT_TRUE(stillOpenDuringSearch);
     EXPECT_FALSE(game->isVisible());
-    EXPECT_EQ(game->WaitWindow(), nullptr);
+    EXPECT_EQ(waitWindow(), nullptr);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(game->OperationRunning());
+    EXPECT_FALSE(session().OperationRunning());
 }
 
 TEST_F(GameCommandsTest, GenerateLeavesACompleteGridWhoseGivensAreFixed) {
-    game->mnuGenerate_Click();
+    session().mnuGenerate_Click();
     ASSERT_EQ(messages.shown.size(), 1U);
     const Shown& shown = messages.shown[0];
     if (shown.text == "Ready.") {
@@ -166,23 +149,23 @@ TEST_F(GameCommandsTest, GenerateLeavesACompleteGridWhoseGivensAreFixed) {
         EXPECT_EQ(shown.box, Box::Exclamation);
         EXPECT_NE(shown.text.find(" Retr"), std::string::npos) << shown.text;
     }
-    EXPECT_EQ(CountMissingDigits(game->board()), 0);
+    EXPECT_EQ(CountMissingDigits(session().board()), 0);
     int givens = 0;
     for (int i = 1; i <= kCellCount; ++i) {
         givens += cell(i).Fixed ? 1 : 0;
     }
     EXPECT_GT(givens, 0);
     EXPECT_LT(givens, kCellCount);
-    EXPECT_EQ(game->WaitWindow(), nullptr);
+    EXPECT_EQ(waitWindow(), nullptr);
     EXPECT_TRUE(game->isEnabled());
 }
 
 TEST_F(GameCommandsTest, AboutNamesTheAuthorsAndExitClosesWithoutAsking) {
-    game->mnuAbout_Click();
+    session().mnuAbout_Click();
     EXPECT_EQ(messages.shown,
               (std::vector<Shown>{{Box::Plain, "Created by:\r\n  The Ninefold developers"}}));
-    game->board().SetCell(1, 5, true, BackColour::White);
-    game->mnuExit_Click();
+    session().board().SetCell(1, 5, true, BackColour::White);
+    session().mnuExit_Click();
     EXPECT_FALSE(game->isVisible());
     EXPECT_EQ(messages.shown.size(), 1U);
 }

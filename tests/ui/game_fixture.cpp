@@ -2,10 +2,18 @@
 // unless told otherwise.
 #include "tests/ui/game_fixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 #include "engine/board_text.h"
+#include "ui/candidate_panel.h"
+#include "ui/cell_box.h"
+#include "ui/focus_frame.h"
+#include "ui/paint_scheduler.h"
+#include "ui/solve_box.h"
+#include "ui/wait_window.h"
 
 namespace ninefold::testing {
 
@@ -33,7 +41,7 @@ bool ScriptedMessages::question(const std::string& text) {
 
 void GameTest::SetUp() {
     game = std::make_unique<frmGame>();
-    game->setMessageSeam(&messages);
+    session().setMessageSeam(&messages);
     game->Form_Load();
     game->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(game.get()));
@@ -47,11 +55,48 @@ void GameTest::TearDown() {
 void GameTest::load(const char* line) {
     const std::optional<CellGrid> grid = ParseBoardLine(line);
     ASSERT_TRUE(grid.has_value());
-    game->board().WriteCells(*grid);
+    session().board().WriteCells(*grid);
 }
 
 std::string GameTest::digits() const {
-    return BoardToLine(game->board());
+    return BoardToLine(session().board());
+}
+
+CellBox* GameTest::cellBox(int i) const {
+    return game->findChild<CellBox*>(QStringLiteral("Ninefold%1").arg(i));
+}
+
+SolveBox* GameTest::solveBox(int i) const {
+    return game->findChild<SolveBox*>(QStringLiteral("Solve%1").arg(i));
+}
+
+CandidatePanel* GameTest::candidatePanel() const {
+    return game->findChild<CandidatePanel*>(QStringLiteral("picSolveHolder"));
+}
+
+QWidget* GameTest::focusFrame() const {
+    return game->findChild<FocusFrame*>(QStringLiteral("Shape1"));
+}
+
+QMenu* GameTest::menu(const char* name) const {
+    return game->findChild<QMenu*>(QString::fromLatin1(name));
+}
+
+QAction* GameTest::action(const char* name) const {
+    return game->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+frmWait* GameTest::waitWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* wait = qobject_cast<frmWait*>(window)) {
+            return wait;
+        }
+    }
+    return nullptr;
+}
+
+void GameTest::flushPaints() const {
+    game->findChild<PaintScheduler*>(QStringLiteral("paints"))->Flush();
 }
 
 void GameTest::settle() {

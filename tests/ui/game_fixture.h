@@ -13,6 +13,17 @@
 #include "ui/game_window.h"
 #include "ui/message_seam.h"
 
+class QAction;
+class QMenu;
+
+namespace ninefold {
+class CandidatePanel;
+class CellBox;
+class FocusFrame;
+class SolveBox;
+class frmWait;
+}  // namespace ninefold
+
 namespace ninefold::testing {
 
 enum class Box { Information, Exclamation, Question, Plain };
@@ -51,9 +62,22 @@ class GameTest : public ::testing::Test {
     void load(const char* line);
     // The digits on the board as a line.
     std::string digits() const;
-    CellState cell(int i) const { return game->board().Cells[i]; }
+    CellState cell(int i) const { return game->session().board().Cells[i]; }
     // Processes pending events, so repaints and posted events are done.
     static void settle();
+
+    GameSession& session() const { return game->session(); }
+    // The window's controls, found by their object names.
+    CellBox* cellBox(int i) const;
+    SolveBox* solveBox(int i) const;
+    CandidatePanel* candidatePanel() const;
+    QWidget* focusFrame() const;
+    QMenu* menu(const char* name) const;
+    QAction* action(const char* name) const;
+    // The open wait window, or nullptr.
+    static frmWait* waitWindow();
+    // Repaints every cell box changed since the last frame now.
+    void flushPaints() const;
 
     ScriptedMessages messages;
     std::unique_ptr<frmGame> game;

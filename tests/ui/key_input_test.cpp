@@ -58,25 +58,25 @@ using KeyInputTest = GameTest;
 
 TEST_F(KeyInputTest, EachWritingKeyGivesItsDigitAsThePlayersOwn) {
     constexpr int kCell = 41;
-    game->Ninefold(kCell)->setFocus();
+    cellBox(kCell)->setFocus();
     for (const WriteRow& row : kWriteRows) {
-        game->board().SetCell(kCell, row.start, true, BackColour::Yellow);
-        QTest::keyClick(game->Ninefold(kCell), row.key, row.modifiers);
+        session().board().SetCell(kCell, row.start, true, BackColour::Yellow);
+        QTest::keyClick(cellBox(kCell), row.key, row.modifiers);
         const CellState after = cell(kCell);
         EXPECT_EQ(after.Digit, row.digit) << row.what;
         if (row.digit != row.start) {
             EXPECT_EQ(after.Fixed, row.digit != 0) << row.what;
-            EXPECT_EQ(game->board().Background(kCell), BackColour::White) << row.what;
+            EXPECT_EQ(session().board().Background(kCell), BackColour::White) << row.what;
         } else {
-            EXPECT_EQ(game->board().Background(kCell), BackColour::Yellow) << row.what;
+            EXPECT_EQ(session().board().Background(kCell), BackColour::Yellow) << row.what;
         }
-        EXPECT_EQ(game->CurrentCell, kCell) << row.what;
+        EXPECT_EQ(session().CurrentCell(), kCell) << row.what;
     }
 }
 
 TEST_F(KeyInputTest, TypingOverTheProgramsDigitMakesItThePlayers) {
-    game->board().SetCell(12, 3, false, BackColour::White);
-    QTest::keyClick(game->Ninefold(12), Qt::Key_3);
+    session().board().SetCell(12, 3, false, BackColour::White);
+    QTest::keyClick(cellBox(12), Qt::Key_3);
     EXPECT_EQ(cell(12), (CellState{3, true}));
 }
 
@@ -98,39 +98,39 @@ const MoveRow kMoveRows[] = {
 
 TEST_F(KeyInputTest, NavigationKeysMoveFocusFrameAndCurrentCellButNeverWrap) {
     for (const MoveRow& row : kMoveRows) {
-        game->Ninefold(row.from)->setFocus();
-        ASSERT_EQ(game->CurrentCell, row.from);
+        cellBox(row.from)->setFocus();
+        ASSERT_EQ(session().CurrentCell(), row.from);
         for (Qt::KeyboardModifiers modifiers : {kNone, kShift | kCtrl}) {
-            game->Ninefold(row.from)->setFocus();
-            QTest::keyClick(game->Ninefold(row.from), row.key, modifiers);
-            EXPECT_EQ(game->CurrentCell, row.to) << row.from << " key " << row.key;
-            EXPECT_TRUE(game->Ninefold(row.to)->hasFocus());
-            EXPECT_EQ(game->Shape1()->pos(), game->Ninefold(row.to)->pos() - QPoint(1, 1));
+            cellBox(row.from)->setFocus();
+            QTest::keyClick(cellBox(row.from), row.key, modifiers);
+            EXPECT_EQ(session().CurrentCell(), row.to) << row.from << " key " << row.key;
+            EXPECT_TRUE(cellBox(row.to)->hasFocus());
+            EXPECT_EQ(focusFrame()->pos(), cellBox(row.to)->pos() - QPoint(1, 1));
         }
     }
     EXPECT_EQ(digits(), std::string(81, '.'));
 }
 
 TEST_F(KeyInputTest, MenuShortcutsRunFromAFocusedCellAndCtrlDigitsStillWrite) {
-    game->board().SetCell(3, 4, false, BackColour::White);
-    game->board().SetCell(4, 6, true, BackColour::White);
-    QTest::keyClick(game->Ninefold(20), Qt::Key_Z, kCtrl);
+    session().board().SetCell(3, 4, false, BackColour::White);
+    session().board().SetCell(4, 6, true, BackColour::White);
+    QTest::keyClick(cellBox(20), Qt::Key_Z, kCtrl);
     EXPECT_EQ(cell(3).Digit, 0);
     EXPECT_EQ(cell(4).Digit, 6);
     EXPECT_EQ(cell(20).Digit, 0);
-    QTest::keyClick(game->Ninefold(20), Qt::Key_F2);
+    QTest::keyClick(cellBox(20), Qt::Key_F2);
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].box, Box::Question);
-    QTest::keyClick(game->Ninefold(20), Qt::Key_2, kCtrl);
+    QTest::keyClick(cellBox(20), Qt::Key_2, kCtrl);
     EXPECT_EQ(cell(20), (CellState{2, true}));
 }
 
 // Esc on a menu opened with the mouse leaves the menu bar waiting for arrow keys; the digit typed
 // next must still reach the current cell. Each menu in turn, so none is left out.
 TEST_F(KeyInputTest, KeysReachTheCurrentCellAgainAfterAMenuIsClosedWithEsc) {
-    game->Ninefold(30)->setFocus();
+    cellBox(30)->setFocus();
     int digit = 0;
-    for (QMenu* menu : {game->mnuFile, game->mnuGame, game->mnuHelp}) {
+    for (QMenu* menu : {menu("mnuFile"), menu("mnuGame"), menu("mnuHelp")}) {
         QMenuBar* bar = game->menuBar();
         QTest::mouseClick(bar, Qt::LeftButton, {},
                           bar->actionGeometry(menu->menuAction()).center());

@@ -7,6 +7,7 @@
 #include "tests/ui/game_fixture.h"
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
+#include "ui/solve_box.h"
 
 namespace ninefold::testing {
 namespace {
@@ -29,20 +30,20 @@ TEST_F(LayoutTest, EveryCellBoxSitsAtItsRowAndColumnEdges) {
     for (int i = 1; i <= kCellCount; ++i) {
         const auto [row, column] = CellRowCol(i);
         const QRect expected(kGridEdge[column - 1], kGridEdge[row - 1], 30, 30);
-        EXPECT_EQ(game->Ninefold(i)->geometry(), expected) << "cell " << i;
-        EXPECT_TRUE(game->Ninefold(i)->isVisible());
+        EXPECT_EQ(cellBox(i)->geometry(), expected) << "cell " << i;
+        EXPECT_TRUE(cellBox(i)->isVisible());
     }
 }
 
 TEST_F(LayoutTest, CellOneHasTheFocusAndTheFrameLiesJustOutsideIt) {
-    EXPECT_EQ(game->CurrentCell, 1);
-    EXPECT_TRUE(game->Ninefold(1)->hasFocus());
-    EXPECT_EQ(game->Shape1()->geometry(), QRect(14, 14, 32, 32));
-    EXPECT_EQ(game->LastButton, 0);
+    EXPECT_EQ(session().CurrentCell(), 1);
+    EXPECT_TRUE(cellBox(1)->hasFocus());
+    EXPECT_EQ(focusFrame()->geometry(), QRect(14, 14, 32, 32));
+    EXPECT_EQ(session().LastButton(), 0);
 }
 
 TEST_F(LayoutTest, PanelStartsAtTheClientAreasRightEdgeWithItsBoxesLaidOutLikeTheGrid) {
-    CandidatePanel* panel = game->picSolveHolder();
+    CandidatePanel* panel = candidatePanel();
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->geometry(), QRect(360, 8, 444, 463));
     EXPECT_EQ(panel->innerSize(), QSize(440, 459));
@@ -50,12 +51,12 @@ TEST_F(LayoutTest, PanelStartsAtTheClientAreasRightEdgeWithItsBoxesLaidOutLikeTh
     for (int i = 1; i <= kCellCount; ++i) {
         const auto [row, column] = CellRowCol(i);
         const QRect expected(inner + QPoint(kPanelX[column - 1], kPanelY[row - 1]), QSize(40, 41));
-        EXPECT_EQ(game->Solve(i)->geometry(), expected) << "box " << i;
+        EXPECT_EQ(solveBox(i)->geometry(), expected) << "box " << i;
     }
 }
 
 TEST_F(LayoutTest, PanelHeaderIsCentredInTheBandAboveTheBoxes) {
-    const CandidatePanel* panel = game->picSolveHolder();
+    const CandidatePanel* panel = candidatePanel();
     EXPECT_EQ(panel->headerText(),
               QStringLiteral("Double-Click: Show available numbers for each block"));
     const int width = QFontMetrics(panel->font()).horizontalAdvance(panel->headerText());
@@ -66,10 +67,10 @@ TEST_F(LayoutTest, PanelHeaderIsCentredInTheBandAboveTheBoxes) {
 TEST_F(LayoutTest, EnlargingTheWindowUncoversThePanelAndKeepsTheGrid) {
     game->resize(900, 600);
     settle();
-    EXPECT_EQ(game->Ninefold(1)->pos(), QPoint(15, 15));
-    EXPECT_EQ(game->Ninefold(81)->pos(), QPoint(315, 315));
-    EXPECT_EQ(game->picSolveHolder()->pos(), QPoint(360, 8));
-    EXPECT_TRUE(game->centralWidget()->rect().contains(game->picSolveHolder()->geometry()));
+    EXPECT_EQ(cellBox(1)->pos(), QPoint(15, 15));
+    EXPECT_EQ(cellBox(81)->pos(), QPoint(315, 315));
+    EXPECT_EQ(candidatePanel()->pos(), QPoint(360, 8));
+    EXPECT_TRUE(game->centralWidget()->rect().contains(candidatePanel()->geometry()));
 }
 
 TEST_F(LayoutTest, MenusCarryTheirCaptionsNamesAndShortcutsInOrder) {
@@ -79,15 +80,15 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsNamesAndShortcutsInOrder) {
         const char* shortcut;
     };
     const Row rows[] = {
-        {game->mnuLoad, "Load", "Ctrl+O"},
-        {game->mnuSave, "Save as", "Ctrl+S"},
-        {game->mnuExit, "Exit", ""},
-        {game->mnuNewGame, "New", "F2"},
-        {game->mnuGenerate, "Generate", "F5"},
-        {game->mnuSolve, "Solve", "Ctrl+A"},
-        {game->mnuCheck, "Check Diagram", "Ctrl+C"},
-        {game->mnuClear, "Clear blue numbers", "Ctrl+Z"},
-        {game->mnuAbout, "About", ""},
+        {action("mnuLoad"), "Load", "Ctrl+O"},
+        {action("mnuSave"), "Save as", "Ctrl+S"},
+        {action("mnuExit"), "Exit", ""},
+        {action("mnuNewGame"), "New", "F2"},
+        {action("mnuGenerate"), "Generate", "F5"},
+        {action("mnuSolve"), "Solve", "Ctrl+A"},
+        {action("mnuCheck"), "Check Diagram", "Ctrl+C"},
+        {action("mnuClear"), "Clear blue numbers", "Ctrl+Z"},
+        {action("mnuAbout"), "About", ""},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(row.action->text(), QLatin1String(row.caption));
@@ -99,23 +100,24 @@ TEST_F(LayoutTest, MenusCarryTheirCaptionsNamesAndShortcutsInOrder) {
     EXPECT_EQ(bar[1]->text(), "Game");
     EXPECT_EQ(bar[2]->text(), "Help");
     // The recent-file entries come and go between the template and Sep1.
-    const QList<QAction*> file = game->mnuFile->actions();
-    const QList<QAction*> fileOrder = {game->mnuLoad,          game->mnuSave, game->SepRecent,
-                                       game->mnuRecentFile(0), game->Sep1,    game->mnuExit};
+    const QList<QAction*> file = menu("mnuFile")->actions();
+    const QList<QAction*> fileOrder = {action("mnuLoad"),   action("mnuSave"),
+                                       action("SepRecent"), action("mnuRecentFile"),
+                                       action("Sep1"),      action("mnuExit")};
     for (qsizetype k = 1; k < fileOrder.size(); ++k) {
         EXPECT_LT(file.indexOf(fileOrder[k - 1]), file.indexOf(fileOrder[k])) << k;
     }
-    EXPECT_EQ(file.front(), game->mnuLoad);
-    EXPECT_EQ(file.back(), game->mnuExit);
-    const QList<QAction*> gameOrder = {game->mnuNewGame, game->Sep3,     game->mnuGenerate,
-                                       game->mnuSolve,   game->mnuCheck, game->Sep2,
-                                       game->mnuClear};
-    EXPECT_EQ(game->mnuGame->actions(), gameOrder);
+    EXPECT_EQ(file.front(), action("mnuLoad"));
+    EXPECT_EQ(file.back(), action("mnuExit"));
+    const QList<QAction*> gameOrder = {
+        action("mnuNewGame"), action("Sep3"), action("mnuGenerate"), action("mnuSolve"),
+        action("mnuCheck"),   action("Sep2"), action("mnuClear")};
+    EXPECT_EQ(menu("mnuGame")->actions(), gameOrder);
 }
 
 TEST_F(LayoutTest, DigitStartsCentredOnItselfLessTheLeadingBlank) {
-    const QFontMetrics metrics(game->Ninefold(1)->font());
-    const QSize inner = game->Ninefold(1)->contentsRect().size();
+    const QFontMetrics metrics(cellBox(1)->font());
+    const QSize inner = cellBox(1)->contentsRect().size();
     for (int digit = 1; digit <= 9; ++digit) {
         const int w = metrics.horizontalAdvance(QString::number(digit));
         const QPoint at = DigitDrawingPosition(inner, metrics, digit);
@@ -125,11 +127,11 @@ TEST_F(LayoutTest, DigitStartsCentredOnItselfLessTheLeadingBlank) {
 }
 
 TEST_F(LayoutTest, CellBoxPaintsItsDigitColourAndBackground) {
-    game->board().SetCell(5, 7, true, BackColour::White);
-    game->board().SetCell(6, 3, false, BackColour::Yellow);
-    game->FlushCellPaints();
-    const QImage fixedCell = game->Ninefold(5)->grab().toImage();
-    const QImage programCell = game->Ninefold(6)->grab().toImage();
+    session().board().SetCell(5, 7, true, BackColour::White);
+    session().board().SetCell(6, 3, false, BackColour::Yellow);
+    flushPaints();
+    const QImage fixedCell = cellBox(5)->grab().toImage();
+    const QImage programCell = cellBox(6)->grab().toImage();
     auto hasColour = [](const QImage& image, QColor colour) {
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {

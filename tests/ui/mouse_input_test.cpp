@@ -30,38 +30,31 @@ TEST_F(MouseInputTest, EachButtonStepsOrEmptiesTheCellAndIsRemembered) {
     int pressCell = 30;
     for (const PressRow& row : rows) {
         ++pressCell;  // a new cell each time, so no two presses make a double-click
-        game->board().SetCell(pressCell, row.start, false, BackColour::Yellow);
-        QTest::mouseClick(game->Ninefold(pressCell), row.button);
+        session().board().SetCell(pressCell, row.start, false, BackColour::Yellow);
+        QTest::mouseClick(cellBox(pressCell), row.button);
         EXPECT_EQ(cell(pressCell).Digit, row.digit) << row.what;
         EXPECT_EQ(cell(pressCell).Fixed, row.digit != 0) << row.what;
-        EXPECT_EQ(game->board().Background(pressCell), BackColour::White) << row.what;
-        EXPECT_EQ(game->LastButton, row.lastButton) << row.what;
+        EXPECT_EQ(session().board().Background(pressCell), BackColour::White) << row.what;
+        EXPECT_EQ(session().LastButton(), row.lastButton) << row.what;
     }
 }
 
 TEST_F(MouseInputTest, DoubleClickStepsTwiceInTheDirectionOfItsButton) {
-    QTest::mouseDClick(game->Ninefold(10), Qt::LeftButton);
+    QTest::mouseDClick(cellBox(10), Qt::LeftButton);
     EXPECT_EQ(cell(10).Digit, 2);
-    QTest::mouseDClick(game->Ninefold(20), Qt::RightButton);
+    QTest::mouseDClick(cellBox(20), Qt::RightButton);
     EXPECT_EQ(cell(20).Digit, 8);
-    game->board().SetCell(30, 6, true, BackColour::White);
-    QTest::mouseDClick(game->Ninefold(30), Qt::MiddleButton);
+    session().board().SetCell(30, 6, true, BackColour::White);
+    QTest::mouseDClick(cellBox(30), Qt::MiddleButton);
     EXPECT_EQ(cell(30).Digit, 0);
 }
 
-TEST_F(MouseInputTest, DoubleClickReportUsesTheLastPressedButton) {
-    game->Ninefold_MouseDown(5, 2, 0, 0, 0);
-    game->Ninefold_DblClick(5);
-    EXPECT_EQ(cell(5).Digit, 8);
-    EXPECT_EQ(game->LastButton, 2);
-}
-
 TEST_F(MouseInputTest, FocusFollowsThePointerWhileTheWindowIsActive) {
-    QTest::mouseMove(game->Ninefold(50));
-    EXPECT_EQ(game->CurrentCell, 50);
-    EXPECT_EQ(game->Shape1()->pos(), QPoint(165 - 1, 200 - 1));
-    QTest::mouseMove(game->Ninefold(80));
-    EXPECT_EQ(game->CurrentCell, 80);
+    QTest::mouseMove(cellBox(50));
+    EXPECT_EQ(session().CurrentCell(), 50);
+    EXPECT_EQ(focusFrame()->pos(), QPoint(165 - 1, 200 - 1));
+    QTest::mouseMove(cellBox(80));
+    EXPECT_EQ(session().CurrentCell(), 80);
     EXPECT_EQ(digits(), std::string(81, '.'));
 }
 
@@ -70,8 +63,8 @@ TEST_F(MouseInputTest, PointerDoesNotMoveTheFocusWhileAnotherWindowIsInFront) {
     box.show();
     box.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
-    game->Ninefold_MouseMove(60, 0, 0, 3, 3);
-    EXPECT_EQ(game->CurrentCell, 1);
+    session().Ninefold_MouseMove(60, 0, 0, 3, 3);
+    EXPECT_EQ(session().CurrentCell(), 1);
     box.close();
 }
 

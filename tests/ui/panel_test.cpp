@@ -1,10 +1,11 @@
 // The candidate panel: what a double-click shows in each box and where, that it keeps showing
-// it until the next double-click, and dragging with the left button only.
+// it until the next double-click, and dragging it by the grabbed point.
 #include <QTest>
 
 #include "engine/candidates.h"
 #include "tests/ui/game_fixture.h"
 #include "ui/candidate_panel.h"
+#include "ui/solve_box.h"
 
 namespace ninefold::testing {
 namespace {
@@ -40,25 +41,25 @@ void doubleClickPanelAt(QWidget* panel, QPoint at) {
 }
 
 TEST_F(PanelTest, BoxesStayBlankUntilTheFirstDoubleClickThenShowEveryDigitOnAnEmptyBoard) {
-    EXPECT_FALSE(game->Solve(1)->drawn());
-    EXPECT_EQ(possiblePixels(game->Solve(1), game->Solve(1)->rect()), 0);
-    doubleClickPanelAt(game->picSolveHolder(), QPoint(3, 3));
+    EXPECT_FALSE(solveBox(1)->drawn());
+    EXPECT_EQ(possiblePixels(solveBox(1), solveBox(1)->rect()), 0);
+    doubleClickPanelAt(candidatePanel(), QPoint(3, 3));
     for (int i = 1; i <= kCellCount; ++i) {
-        ASSERT_TRUE(game->Solve(i)->drawn());
-        EXPECT_EQ(game->Solve(i)->entries(), kAll) << "box " << i;
+        ASSERT_TRUE(solveBox(i)->drawn());
+        EXPECT_EQ(solveBox(i)->entries(), kAll) << "box " << i;
     }
 }
 
 TEST_F(PanelTest, DigitsKeepTheirSlotsInAThreeByThreePatternThatFitsTheBox) {
     load("1234.6789........................................................................");
-    doubleClickPanelAt(game->picSolveHolder(), QPoint(3, 3));
-    const SolveBox* box = game->Solve(5);
+    doubleClickPanelAt(candidatePanel(), QPoint(3, 3));
+    const SolveBox* box = solveBox(5);
     EXPECT_EQ(box->entries(), (Entries{0, 0, 0, 0, 5, 0, 0, 0, 0}));
     const int lineHeight = QFontMetrics(box->font()).height();
     for (int d = 1; d <= 9; ++d) {
         const QPoint slot = box->slotPosition(d);
         EXPECT_EQ(slot.y(), ((d - 1) / 3) * lineHeight) << d;
-        EXPECT_EQ(slot, game->Solve(9)->slotPosition(d)) << "same place in every box";
+        EXPECT_EQ(slot, solveBox(9)->slotPosition(d)) << "same place in every box";
         if ((d - 1) % 3 > 0) {
             EXPECT_GT(slot.x(), box->slotPosition(d - 1).x());
         }
@@ -70,67 +71,36 @@ TEST_F(PanelTest, DigitsKeepTheirSlotsInAThreeByThreePatternThatFitsTheBox) {
     const QRect middle(box->slotPosition(5), QSize(slotWidth, lineHeight));
     EXPECT_GT(possiblePixels(box, middle), 0);
     EXPECT_EQ(possiblePixels(box, box->rect()), possiblePixels(box, middle));
-    EXPECT_EQ(game->Solve(1)->entries(), kNone);
-    EXPECT_EQ(possiblePixels(game->Solve(1), game->Solve(1)->rect()), 0);
+    EXPECT_EQ(solveBox(1)->entries(), kNone);
+    EXPECT_EQ(possiblePixels(solveBox(1), solveBox(1)->rect()), 0);
 }
 
 TEST_F(PanelTest, PanelKeepsTheLastDoubleClicksStateAndDoubleClickOverABoxRefreshesIt) {
-    doubleClickPanelAt(game->picSolveHolder(), QPoint(3, 3));
-    game->board().SetCell(1, 4, true, BackColour::White);
-    EXPECT_EQ(game->Solve(1)->entries(), kAll);
-    EXPECT_EQ(game->Solve(2)->entries(), kAll);
-    const QPoint overBox6 = game->Solve(6)->geometry().center();
-    doubleClickPanelAt(game->picSolveHolder(), overBox6);
-    EXPECT_EQ(game->Solve(1)->entries(), kNone);
-    EXPECT_EQ(game->Solve(2)->entries(), (Entries{1, 2, 3, 0, 5, 6, 7, 8, 9}));
+    doubleClickPanelAt(candidatePanel(), QPoint(3, 3));
+    session().board().SetCell(1, 4, true, BackColour::White);
+    EXPECT_EQ(solveBox(1)->entries(), kAll);
+    EXPECT_EQ(solveBox(2)->entries(), kAll);
+    const QPoint overBox6 = solveBox(6)->geometry().center();
+    doubleClickPanelAt(candidatePanel(), overBox6);
+    EXPECT_EQ(solveBox(1)->entries(), kNone);
+    EXPECT_EQ(solveBox(2)->entries(), (Entries{1, 2, 3, 0, 5, 6, 7, 8, 9}));
 }
 
 TEST_F(PanelTest, LeftButtonDragsThePanelWithTheGrabbedPointUnderThePointer) {
-    CandidatePanel* panel = game->picSolveHolder();
+    CandidatePanel* panel = candidatePanel();
     panel->move(380, 20);
     QWidget* client = game->centralWidget();
     const QPoint grab(380 + 50, 20 + 7);
     QTest::mousePress(client, Qt::LeftButton, {}, grab);
-    EXPECT_TRUE(game->PanelDragging);
+    EXPECT_TRUE(session().PanelDragging());
     QTest::mouseMove(client, grab + QPoint(-40, 25));
     EXPECT_EQ(panel->pos(), QPoint(340, 45));
     QTest::mouseMove(client, grab + QPoint(-300, 10));
     EXPECT_EQ(panel->pos(), QPoint(80, 30));
     QTest::mouseRelease(client, Qt::LeftButton, {}, grab + QPoint(-300, 10));
-    EXPECT_FALSE(game->PanelDragging);
+    EXPECT_FALSE(session().PanelDragging());
     QTest::mouseMove(client, grab);
     EXPECT_EQ(panel->pos(), QPoint(80, 30));
-}
-
-TEST_F(PanelTest, OnlyTheLeftButtonAloneMovesThePanel) {
-    CandidatePanel* panel = game->picSolveHolder();
-    panel->move(100, 100);
-    game->picSolveHolder_MouseDown(2, 0, 10, 10);
-    EXPECT_TRUE(game->PanelDragging);
-    game->picSolveHolder_MouseMove(2, 0, 40, 40);
-    game->picSolveHolder_MouseMove(1 | 2, 0, 40, 40);
-    EXPECT_EQ(panel->pos(), QPoint(100, 100));
-    game->picSolveHolder_MouseMove(1, 0, 40, 40);
-    EXPECT_EQ(panel->pos(), QPoint(130, 130));
-}
-
-TEST_F(PanelTest, PressRoundsTheGrabHalvesToEvenAndOutsideTheInnerAreaDoesNotArm) {
-    struct Row {
-        double x, y;
-        bool dragging;
-        int grabX, grabY;
-    };
-    const Row rows[] = {
-        {10.5, 20.5, true, 10, 20},     {11.5, 0.5, true, 12, 0}, {0, 0, true, 0, 0},
-        {-1, 5, false, -1, 5},          {440, 5, false, 440, 5},  {5, 459, false, 5, 459},
-        {439.4, 458.6, true, 439, 459},
-    };
-    for (const Row& row : rows) {
-        game->picSolveHolder_MouseDown(1, 0, row.x, row.y);
-        EXPECT_EQ(game->PanelDragging, row.dragging) << row.x << "," << row.y;
-        EXPECT_EQ(game->PanelGrabX, row.grabX);
-        EXPECT_EQ(game->PanelGrabY, row.grabY);
-    }
 }
 
 }  // namespace

@@ -22,33 +22,33 @@ void expectFittedAndCentred(const frmWait& wait) {
 }
 
 TEST_F(WaitWindowTest, NotCancellableShowsOneLineAndKeepsTheCancelFlag) {
-    game->board().EscPressed = true;
-    game->ShowWaitWindow(false);
-    const frmWait* wait = game->WaitWindow();
+    session().board().EscPressed = true;
+    session().ShowWaitWindow(false);
+    const frmWait* wait = waitWindow();
     ASSERT_NE(wait, nullptr);
     EXPECT_TRUE(wait->isVisible());
     EXPECT_EQ(wait->waitText(), "Please wait...");
     EXPECT_EQ(wait->lblWait()->text(), "Please wait...");
-    EXPECT_TRUE(game->board().EscPressed);
+    EXPECT_TRUE(session().board().EscPressed);
     EXPECT_FALSE(game->isEnabled());
     EXPECT_TRUE(wait->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(wait->windowType(), Qt::Tool);
     expectFittedAndCentred(*wait);
-    game->CloseWaitWindow();
+    session().CloseWaitWindow();
 }
 
 TEST_F(WaitWindowTest, CancellableShowsTheEscLineAndClearsTheCancelFlag) {
-    game->board().EscPressed = true;
-    game->ShowWaitWindow(true);
-    const frmWait* wait = game->WaitWindow();
+    session().board().EscPressed = true;
+    session().ShowWaitWindow(true);
+    const frmWait* wait = waitWindow();
     ASSERT_NE(wait, nullptr);
     EXPECT_EQ(wait->waitText(), "Please wait...\r\nPress Esc to cancel");
     EXPECT_EQ(wait->lblWait()->text(), "Please wait...\nPress Esc to cancel");
-    EXPECT_FALSE(game->board().EscPressed);
+    EXPECT_FALSE(session().board().EscPressed);
     const int oneLine = QFontMetrics(wait->lblWait()->font()).height();
     EXPECT_GE(wait->lblWait()->height(), 2 * oneLine);
     expectFittedAndCentred(*wait);
-    game->CloseWaitWindow();
+    session().CloseWaitWindow();
 }
 
 TEST_F(WaitWindowTest, OnlyEscapeWithoutModifiersAsTheLastKeyCancels) {
@@ -69,30 +69,30 @@ TEST_F(WaitWindowTest, OnlyEscapeWithoutModifiersAsTheLastKeyCancels) {
         {"Esc then A", {{Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_A, Qt::NoModifier}}, false},
         {"A then Esc", {{Qt::Key_A, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}}, true},
     };
-    game->ShowWaitWindow(true);
+    session().ShowWaitWindow(true);
     for (const Row& row : rows) {
-        game->board().EscPressed = false;
+        session().board().EscPressed = false;
         for (const Stroke& stroke : row.keys) {
-            QTest::keyClick(game->WaitWindow(), stroke.key, stroke.modifiers);
+            QTest::keyClick(waitWindow(), stroke.key, stroke.modifiers);
         }
-        EXPECT_EQ(game->board().EscPressed, row.cancelled) << row.what;
+        EXPECT_EQ(session().board().EscPressed, row.cancelled) << row.what;
     }
-    game->CloseWaitWindow();
+    session().CloseWaitWindow();
 }
 
 TEST_F(WaitWindowTest, GameTakesNoInputWhileShownAndTakesItAgainAfterClosing) {
-    game->Ninefold(23)->setFocus();
-    game->ShowWaitWindow(true);
-    QTest::keyClick(game->Ninefold(23), Qt::Key_4);
-    QTest::mouseClick(game->Ninefold(24), Qt::LeftButton);
+    cellBox(23)->setFocus();
+    session().ShowWaitWindow(true);
+    QTest::keyClick(cellBox(23), Qt::Key_4);
+    QTest::mouseClick(cellBox(24), Qt::LeftButton);
     EXPECT_EQ(digits(), std::string(81, '.'));
-    game->CloseWaitWindow();
-    EXPECT_EQ(game->WaitWindow(), nullptr);
+    session().CloseWaitWindow();
+    EXPECT_EQ(waitWindow(), nullptr);
     EXPECT_TRUE(game->isEnabled());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return game->Ninefold(23)->hasFocus(); }, 2000));
-    QTest::keyClick(game->Ninefold(23), Qt::Key_4);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cellBox(23)->hasFocus(); }, 2000));
+    QTest::keyClick(cellBox(23), Qt::Key_4);
     EXPECT_EQ(cell(23).Digit, 4);
-    game->CloseWaitWindow();  // nothing left to close
+    session().CloseWaitWindow();  // nothing left to close
     EXPECT_TRUE(game->isEnabled());
 }
 
@@ -100,32 +100,32 @@ TEST_F(WaitWindowTest, GameTakesNoInputWhileShownAndTakesItAgainAfterClosing) {
 // wait window takes the activation back, and a key that reaches the game window meanwhile is
 // the wait window's.
 TEST_F(WaitWindowTest, ActivatingTheGameWindowLeavesTheKeysWithTheWaitWindow) {
-    game->ShowWaitWindow(true);
-    frmWait* wait = game->WaitWindow();
+    session().ShowWaitWindow(true);
+    frmWait* wait = waitWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(wait));
     game->activateWindow();
     QTest::qWait(100);  // the activation, and the hand-back it starts
     EXPECT_EQ(QApplication::activeWindow(), wait);
     QTest::keyClick(game->windowHandle(), Qt::Key_Escape);
-    EXPECT_TRUE(game->board().EscPressed);
+    EXPECT_TRUE(session().board().EscPressed);
     QTest::keyClick(game->windowHandle(), Qt::Key_A);
-    EXPECT_FALSE(game->board().EscPressed);
-    game->CloseWaitWindow();
+    EXPECT_FALSE(session().board().EscPressed);
+    session().CloseWaitWindow();
 }
 
 TEST_F(WaitWindowTest, ThePlayerCannotCloseIt) {
-    game->ShowWaitWindow(true);
-    game->WaitWindow()->close();
-    ASSERT_NE(game->WaitWindow(), nullptr);
-    EXPECT_TRUE(game->WaitWindow()->isVisible());
+    session().ShowWaitWindow(true);
+    waitWindow()->close();
+    ASSERT_NE(waitWindow(), nullptr);
+    EXPECT_TRUE(waitWindow()->isVisible());
     EXPECT_FALSE(game->isEnabled());
-    game->CloseWaitWindow();
+    session().CloseWaitWindow();
 }
 
 TEST_F(WaitWindowTest, ClosingTheGameWindowClosesTheWaitWindow) {
-    game->ShowWaitWindow(false);
+    session().ShowWaitWindow(false);
     game->close();
-    EXPECT_EQ(game->WaitWindow(), nullptr);
+    EXPECT_EQ(waitWindow(), nullptr);
     EXPECT_FALSE(game->isVisible());
 }
 

@@ -7,11 +7,14 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <QAction>
 #include "files/puzzle_file.h"
 #include "files/recent_list.h"
 #include "tests/files/temp_folder.h"
+
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
+#include "ui/file_commands.h"
 #include "ui/game_window.h"
 
 namespace ninefold {
@@ -32,6 +35,10 @@ class AnsweringMessages : public MessageSeam {
     bool answer = false;
 };
 
+QAction* action(const frmGame& window, const char* name) {
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
 QString qpath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
@@ -40,7 +47,7 @@ class WindowFilesTest : public ::testing::Test {
   protected:
     WindowFilesTest() {
         SetProgramFolderForTesting(qpath(folder.Path()));
-        window.setMessageSeam(&messages);
+        window.session().setMessageSeam(&messages);
         std::string bytes(kPuzzleFileSize, '\0');
         bytes[0] = 8;
         bytes[1] = bytes[2] = '\x01';
@@ -71,22 +78,22 @@ class WindowFilesTest : public ::testing::Test {
 
 TEST_F(WindowFilesTest, QuotedCommandLineOpensThePuzzleAndShowsItInTheMenu) {
     start(QLatin1Char('"') + qpath(puzzle) + QLatin1Char('"'));
-    EXPECT_EQ(window.board().Cells[1], (CellState{8, true}));
+    EXPECT_EQ(window.session().board().Cells[1], (CellState{8, true}));
     EXPECT_EQ(listed(), RecentEntries{puzzle.string()});
-    EXPECT_TRUE(window.SepRecent->isVisible());
-    EXPECT_TRUE(window.mnuRecentFile(0)->isVisible());
-    EXPECT_EQ(window.mnuRecentFile(0)->text(), QStringLiteral("1 ") + qpath(puzzle));
+    EXPECT_TRUE(action(window, "SepRecent")->isVisible());
+    EXPECT_TRUE(action(window, "mnuRecentFile")->isVisible());
+    EXPECT_EQ(action(window, "mnuRecentFile")->text(), QStringLiteral("1 ") + qpath(puzzle));
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(WindowFilesTest, EmptyOrWrongCommandLineOpensNothingAndShowsNothing) {
     for (const QString& text : {QString(), qpath(folder / "missing.nfd")}) {
         frmGame other;
-        other.setMessageSeam(&messages);
+        other.session().setMessageSeam(&messages);
         other.files().SetCommandLine(text);
         other.Form_Load();
-        EXPECT_EQ(other.board().ReadCells(), CellGrid{}) << text.toStdString();
-        EXPECT_FALSE(other.SepRecent->isVisible());
+        EXPECT_EQ(other.session().board().ReadCells(), CellGrid{}) << text.toStdString();
+        EXPECT_FALSE(action(other, "SepRecent")->isVisible());
     }
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "Recent Files.txt"));
@@ -94,40 +101,42 @@ TEST_F(WindowFilesTest, EmptyOrWrongCommandLineOpensNothingAndShowsNothing) {
 
 TEST_F(WindowFilesTest, DropsOnTheWindowACellAndThePanelOpenTheFile) {
     start(QString());
-    QWidget* targets[] = {window.Ninefold(40), window.picSolveHolder(), &window};
+    QWidget* targets[] = {window.findChild<CellBox*>("Ninefold40"),
+                          window.findChild<CandidatePanel*>("picSolveHolder"), &window};
     for (QWidget* target : targets) {
-        window.board().SetCell(1, 0, false, BackColour::Yellow);
+        window.session().board().SetCell(1, 0, false, BackColour::Yellow);
         drop(target, {QUrl::fromLocalFile(qpath(puzzle))});
-        EXPECT_EQ(window.board().Cells[1], (CellState{8, true}))
+        EXPECT_EQ(window.session().board().Cells[1], (CellState{8, true}))
             << target->objectName().toStdString();
-        EXPECT_EQ(window.board().Background(1), BackColour::White);
+        EXPECT_EQ(window.session().board().Background(1), BackColour::White);
     }
     // Only the first local file of a drop opens, whatever its name; a drop without one
     // changes nothing.
     const auto other = folder / "other.txt";
     WriteBytes(other, std::string(kPuzzleFileSize, '\x03'));
-    drop(window.Ninefold(1),
+    drop(window.findChild<CellBox*>("Ninefold1"),
          {QUrl(QStringLiteral("https://example.org/x.nfd")), QUrl::fromLocalFile(qpath(other)),
           QUrl::fromLocalFile(qpath(puzzle))});
-    EXPECT_EQ(window.board().Cells[1], (CellState{3, true}));
+    EXPECT_EQ(window.session().board().Cells[1], (CellState{3, true}));
     EXPECT_EQ(listed(), (RecentEntries{other.string(), puzzle.string()}));
-    drop(window.Ninefold(1), {QUrl(QStringLiteral("https://example.org/eight.nfd"))});
-    EXPECT_EQ(window.board().Cells[1], (CellState{3, true}));
+    drop(window.findChild<CellBox*>("Ninefold1"),
+         {QUrl(QStringLiteral("https://example.org/eight.nfd"))});
+    EXPECT_EQ(window.session().board().Cells[1], (CellState{3, true}));
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(WindowFilesTest, RecentEntryOfAFileThatHasGoneAsksBeforeRemovingIt) {
     start(qpath(puzzle));
     std::filesystem::remove(puzzle);
-    window.mnuRecentFile(0)->trigger();
+    action(window, "mnuRecentFile")->trigger();
     ASSERT_EQ(messages.shown,
               std::vector<std::string>{puzzle.string() + " not found!\r\nRemove it?"});
     EXPECT_EQ(listed(), RecentEntries{puzzle.string()});
     messages.answer = true;
-    window.mnuRecentFile(0)->trigger();
+    action(window, "mnuRecentFile")->trigger();
     EXPECT_EQ(std::filesystem::file_size(folder / "Recent Files.txt"), 0U);
-    EXPECT_FALSE(window.SepRecent->isVisible());
-    EXPECT_FALSE(window.mnuRecentFile(0)->isVisible());
+    EXPECT_FALSE(action(window, "SepRecent")->isVisible());
+    EXPECT_FALSE(action(window, "mnuRecentFile")->isVisible());
 }
 
 }  // namespace

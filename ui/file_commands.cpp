@@ -1,5 +1,5 @@
 // Load, Save as, the recent entries, the command line and drops, over the plain file code.
-#include "files/file_commands.h"
+#include "ui/file_commands.h"
 
 #include <QCoreApplication>
 #include <QDir>

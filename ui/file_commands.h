@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "engine/board.h"
-#include "files/file_dialog.h"
 #include "files/list_location.h"
-#include "files/recent_menu.h"
+#include "ui/file_dialog.h"
+#include "ui/recent_menu.h"
 
 class QAction;
 class QDragEnterEvent;

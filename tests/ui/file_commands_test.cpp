@@ -4,10 +4,10 @@
 
 #include <deque>
 
-#include "files/file_commands.h"
 #include "files/puzzle_file.h"
 #include "files/recent_list.h"
-#include "tests/files/menu_harness.h"
+#include "tests/ui/menu_harness.h"
+#include "ui/file_commands.h"
 
 namespace ninefold {
 namespace {

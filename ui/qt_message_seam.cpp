@@ -1,5 +1,5 @@
 // Message boxes through QMessageBox, titled with the application title.
-#include "ui/message_seam.h"
+#include "ui/qt_message_seam.h"
 
 #include <QMessageBox>
 

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "files/file_dialog.h"
 #include "tests/files/temp_folder.h"
+#include "ui/file_dialog.h"
 
 namespace ninefold {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "files/qt_paths.h"
 #include "files/recent_list.h"
-#include "files/recent_menu.h"
-#include "tests/files/menu_harness.h"
+#include "tests/ui/menu_harness.h"
+#include "ui/recent_menu.h"
 
 namespace ninefold {
 namespace {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "files/file_commands.h"
 #include "tests/files/temp_folder.h"
+#include "ui/file_commands.h"
 
 namespace ninefold::test {
 

@@ -1,6 +1,6 @@
 // The recent-files menu: entries rebuilt from the list file after every change, captions
 // shortened to fit in the menu's font.
-#include "files/recent_menu.h"
+#include "ui/recent_menu.h"
 
 #include <QAction>
 #include <QElapsedTimer>

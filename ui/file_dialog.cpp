@@ -1,5 +1,5 @@
 // Setting up and showing the puzzle-file dialog for Load and for Save as.
-#include "files/file_dialog.h"
+#include "ui/file_dialog.h"
 
 #include <QFileDialog>
 

@@ -1,0 +1,111 @@
+// The game session's rules with no window at all, on a fake screen: the mouse button a
+// double-click repeats, the panel drag, and commands refused while a long operation runs.
+#include <functional>
+#include <utility>
+
+#include "engine/board_text.h"
+#include "tests/ui/game_fixture.h"
+#include "ui/game_session.h"
+#include "ui/key_codes.h"
+
+namespace ninefold::testing {
+namespace {
+
+class FakeView : public GameView {
+  public:
+    void focusCell(int /*i*/, bool /*byPointer*/) override {}
+    bool isActive() const override { return true; }
+    void moveFocusFrame(int /*i*/) override {}
+    void showCandidates(int /*i*/, const std::array<uint8_t, 9>& /*entries*/) override {}
+    QSize panelInnerSize() const override { return {440, 459}; }
+    QPoint panelPosition() const override { return panelAt; }
+    void movePanel(QPoint to) override { panelAt = to; }
+    void showWaitWindow(bool /*cancellable*/) override {}
+    void closeWaitWindow() override {}
+    // Runs onPump once, at the first pump of the search.
+    void processEvents() override {
+        if (onPump) {
+            std::exchange(onPump, nullptr)();
+        }
+    }
+    void announceCells() override {}
+    void closeWindow() override {}
+    QString clipboardText() const override { return clipboard; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+
+    QPoint panelAt{100, 100};
+    std::function<void()> onPump;
+    QString clipboard;
+};
+
+class SessionTest : public ::testing::Test {
+  protected:
+    std::string digits() const { return BoardToLine(session.board()); }
+
+    FakeView view;
+    ScriptedMessages messages;
+    GameSession session{view, messages};
+};
+
+TEST_F(SessionTest, DoubleClickRepeatsTheLastPressedButton) {
+    session.Ninefold_MouseDown(5, 2, 0, 0, 0);
+    session.Ninefold_DblClick(5);
+    EXPECT_EQ(session.board().Cells[5].Digit, 8);
+    EXPECT_EQ(session.LastButton(), 2);
+}
+
+TEST_F(SessionTest, OnlyTheLeftButtonAloneDragsThePanel) {
+    session.picSolveHolder_MouseDown(2, 0, 10, 10);
+    EXPECT_TRUE(session.PanelDragging());
+    session.picSolveHolder_MouseMove(2, 0, 40, 40);
+    session.picSolveHolder_MouseMove(1 | 2, 0, 40, 40);
+    EXPECT_EQ(view.panelAt, QPoint(100, 100));
+    session.picSolveHolder_MouseMove(1, 0, 40, 40);
+    EXPECT_EQ(view.panelAt, QPoint(130, 130));
+}
+
+TEST_F(SessionTest, PressRoundsTheGrabHalvesToEvenAndOutsideTheInnerAreaDoesNotArm) {
+    struct Row {
+        double x, y;
+        bool dragging;
+        int grabX, grabY;
+    };
+    const Row rows[] = {
+        {10.5, 20.5, true, 10, 20},     {11.5, 0.5, true, 12, 0}, {0, 0, true, 0, 0},
+        {-1, 5, false, -1, 5},          {440, 5, false, 440, 5},  {5, 459, false, 5, 459},
+        {439.4, 458.6, true, 439, 459},
+    };
+    for (const Row& row : rows) {
+        session.picSolveHolder_MouseDown(1, 0, row.x, row.y);
+        EXPECT_EQ(session.PanelDragging(), row.dragging) << row.x << "," << row.y;
+        EXPECT_EQ(session.PanelGrabX(), row.grabX);
+        EXPECT_EQ(session.PanelGrabY(), row.grabY);
+    }
+}
+
+TEST_F(SessionTest, NoSecondCommandStartsWhileTheSearchRuns) {
+    constexpr const char* kSmallestGrid =
+        "123456789456789123789123456214365897365897214897214365531642978642978531978531642";
+    view.onPump = [&] {
+        messages.answers = {true};
+        session.mnuNewGame_Click();
+        session.mnuGenerate_Click();
+        session.mnuSolve_Click();
+        session.mnuCheck_Click();
+        session.mnuClear_Click();
+        session.Ninefold_KeyDown(81, KeyCode::Digit0 + 7, 0);
+        session.Ninefold_MouseDown(81, 1, 0, 0, 0);
+        session.OpenPuzzleText(QString(81, QLatin1Char('1')));
+        session.OpenPuzzleText(QStringLiteral("no puzzle"));
+        session.CopyBoard();
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_TRUE(view.clipboard.isEmpty());
+    };
+    session.mnuSolve_Click();
+    EXPECT_EQ(digits(), kSmallestGrid);
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
+    EXPECT_FALSE(session.OperationRunning());
+}
+
+}  // namespace
+}  // namespace ninefold::testing

@@ -1,0 +1,336 @@
+// The game's input rules and commands over the Board: keys, mouse presses and the wheel turned
+// into the player's digits, the candidate panel's drawing and dragging, the Game menu's
+// commands, the clipboard, and the search's host.
+#include "ui/game_session.h"
+
+#include <cmath>
+
+#include "desktop/hot_keys.h"
+#include "engine/candidates.h"
+#include "engine/diagram_check.h"
+#include "engine/game_commands.h"
+#include "ui/board_clipboard.h"
+#include "ui/key_codes.h"
+#include "ui/operation_guard.h"
+
+namespace ninefold {
+
+namespace {
+
+// Every write of the player: a Fixed digit on white, which also clears a yellow mark.
+void writePlayer(Board& board, int i, int digit) {
+    board.SetCell(i, digit, true, BackColour::White);
+}
+
+void stepPlayer(Board& board, int i, const char* op) {
+    board.SetCell(i, op, true, BackColour::White);
+}
+
+// The cell a navigation key leads to, or 0 when the key moves nothing (at an edge, or not a
+// navigation key at all).
+int navigationTarget(int i, int keyCode) {
+    const auto [row, column] = CellRowCol(i);
+    switch (keyCode) {
+        case KeyCode::Left:
+            return column > 1 ? CellIndex(row, column - 1) : 0;
+        case KeyCode::Right:
+            return column < 9 ? CellIndex(row, column + 1) : 0;
+        case KeyCode::Up:
+            return row > 1 ? CellIndex(row - 1, column) : 0;
+        case KeyCode::Down:
+            return row < 9 ? CellIndex(row + 1, column) : 0;
+        case KeyCode::Home:
+            return CellIndex(row, 1);
+        case KeyCode::End:
+            return CellIndex(row, 9);
+        case KeyCode::PageUp:
+            return CellIndex(1, column);
+        case KeyCode::PageDown:
+            return CellIndex(9, column);
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+GameSession::GameSession(GameView& view, MessageSeam& messages)
+    : view_(view), messages_(&messages) {
+    SeedRandom(SeededRandom::ClockSeed());
+}
+
+void GameSession::FocusCurrentCell() {
+    if (HasCurrentCell()) {
+        view_.focusCell(currentCell_, false);
+    }
+}
+
+// --- keys and the mouse on the cell boxes ------------------------------------------------------
+
+void GameSession::Form_KeyDown(int keyCode, int shift) {
+    if (!windowHotKey(keyCode, shift)) {
+        clipboardKey(keyCode, shift);
+    }
+}
+
+// Shift+Alt+E, Shift+Alt+D and Shift+Alt+L, seen before the focused cell gets the key.
+bool GameSession::windowHotKey(int keyCode, int shift) {
+    const auto searchAlone = [this] {
+        whenIdle([this] {
+            const OperationGuard operation(*this);
+            SearchSolution(board_, *this);
+        });
+    };
+    return HandleHotKey(keyCode, shift, searchAlone) != HotKey::None;
+}
+
+bool GameSession::clipboardKey(int keyCode, int shift) {
+    if (IsPasteKey(keyCode, shift)) {
+        PasteBoard();
+        return true;
+    }
+    if (IsCopyKey(keyCode, shift)) {
+        CopyBoard();
+        return true;
+    }
+    return false;
+}
+
+void GameSession::Ninefold_KeyDown(int i, int keyCode, int shift) {
+    whenIdle([&] {
+        if (keyCode >= KeyCode::Digit0 && keyCode <= KeyCode::Digit0 + 9) {
+            writePlayer(board_, i, keyCode - KeyCode::Digit0);
+        } else if (keyCode >= KeyCode::Numpad0 && keyCode <= KeyCode::Numpad0 + 9) {
+            writePlayer(board_, i, keyCode - KeyCode::Numpad0);
+        } else if (keyCode == KeyCode::Delete || keyCode == KeyCode::Space) {
+            writePlayer(board_, i, 0);
+        } else if (keyCode == KeyCode::Enter || keyCode == KeyCode::Add) {
+            stepPlayer(board_, i, shift == ShiftState::Shift ? "-" : "+");
+        } else if (keyCode == KeyCode::Subtract) {
+            stepPlayer(board_, i, "-");
+        } else if (const int target = navigationTarget(i, keyCode); target != 0) {
+            view_.focusCell(target, false);
+        }
+    });
+}
+
+void GameSession::Ninefold_MouseDown(int i, int button, int /*shift*/, int /*x*/, int /*y*/) {
+    whenIdle([&] {
+        if (button == 1) {
+            stepPlayer(board_, i, "+");
+        } else if (button == 2) {
+            stepPlayer(board_, i, "-");
+        } else {
+            writePlayer(board_, i, 0);
+        }
+        lastButton_ = static_cast<int16_t>(button);
+    });
+}
+
+void GameSession::Ninefold_DblClick(int i) {
+    Ninefold_MouseDown(i, lastButton_, 0, 0, 0);
+}
+
+void GameSession::Ninefold_MouseMove(int i, int /*buttons*/, int /*shift*/, int /*x*/, int /*y*/) {
+    // Only while the game window itself is the active window: not while a message box, a
+    // file dialog or the wait window is in front.
+    if (view_.isActive()) {
+        view_.focusCell(i, true);
+    }
+}
+
+void GameSession::Ninefold_GotFocus(int i) {
+    view_.moveFocusFrame(i);
+    currentCell_ = static_cast<int16_t>(i);
+}
+
+// The turn steps the digit like Enter and Shift+Enter; the turn itself goes on as usual.
+void GameSession::clsMouseWheel_MouseWheel(int16_t& direct, bool& /*Cancel*/) {
+    if (HasCurrentCell()) {
+        board_.SetCell(currentCell_, direct == 1 ? "+" : "-", true, BackColour::White);
+    }
+}
+
+// --- the candidate panel --------------------------------------------------------------------
+
+void GameSession::picSolveHolder_DblClick() {
+    ComputeCandidates(board_);
+    DrawCandidates();
+}
+
+void GameSession::DrawCandidates() {
+    for (int i = 1; i <= kCellCount; ++i) {
+        std::array<uint8_t, 9> entries{};
+        for (int d = 1; d <= 9; ++d) {
+            entries[d - 1] = board_.Candidates(i, d);
+        }
+        view_.showCandidates(i, entries);
+    }
+}
+
+void GameSession::picSolveHolder_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
+    const QSize inner = view_.panelInnerSize();
+    panelDragging_ = x >= 0 && x < inner.width() && y >= 0 && y < inner.height();
+    // Halves go to the even neighbour.
+    panelGrabX_ = static_cast<int16_t>(std::nearbyint(x));
+    panelGrabY_ = static_cast<int16_t>(std::nearbyint(y));
+}
+
+void GameSession::picSolveHolder_MouseMove(int buttons, int /*shift*/, double x, double y) {
+    if (buttons != 1 || !panelDragging_) {
+        return;
+    }
+    const QPoint at = view_.panelPosition();
+    view_.movePanel(QPoint(static_cast<int>(std::lround(at.x() - panelGrabX_ + x)),
+                           static_cast<int>(std::lround(at.y() - panelGrabY_ + y))));
+}
+
+void GameSession::picSolveHolder_MouseUp(int /*button*/, int /*shift*/, double /*x*/,
+                                         double /*y*/) {
+    panelDragging_ = false;
+}
+
+// --- long operations and the wait window ----------------------------------------------------
+
+void GameSession::ShowWaitWindow(bool cancellable) {
+    if (cancellable) {
+        board_.EscPressed = false;
+    }
+    view_.showWaitWindow(cancellable);
+}
+
+void GameSession::CloseWaitWindow() {
+    view_.closeWaitWindow();
+}
+
+bool GameSession::DeferClose() {
+    if (!operationRunning_) {
+        return false;
+    }
+    closeRequested_ = true;
+    return true;
+}
+
+void GameSession::beginOperation() {
+    operationRunning_ = true;
+}
+
+bool GameSession::endOperation() {
+    operationRunning_ = false;
+    view_.announceCells();
+    if (!closeRequested_) {
+        return false;
+    }
+    closeRequested_ = false;
+    view_.closeWindow();
+    return true;
+}
+
+// --- the menus ------------------------------------------------------------------------------
+
+void GameSession::mnuNewGame_Click() {
+    whenIdle([this] {
+        if (messages().question(kNewGameQuestion)) {
+            NewGame(board_);
+        }
+    });
+}
+
+void GameSession::mnuClear_Click() {
+    whenIdle([this] { ClearBlueNumbers(board_); });
+}
+
+void GameSession::mnuCheck_Click() {
+    whenIdle([this] { messages().information(CheckDiagram(board_)); });
+}
+
+void GameSession::mnuGenerate_Click() {
+    whenIdle([this] {
+        OperationGuard operation(*this);
+        ShowWaitWindow(false);
+        const GenerateResult result = GeneratePuzzle(board_, *random_);
+        CloseWaitWindow();
+        if (operation.finish()) {
+            return;
+        }
+        const std::string text = GenerateMessage(result.retries);
+        if (result.retries < 1) {
+            messages().information(text);
+        } else {
+            messages().exclamation(text);
+        }
+    });
+}
+
+void GameSession::mnuSolve_Click() {
+    whenIdle([this] {
+        OperationGuard operation(*this);
+        const SolveResult result = SolveCommand(board_, *this);
+        if (operation.finish()) {
+            return;
+        }
+        if (result.outcome == SolveOutcome::Solved) {
+            messages().information(SolveMessage(result.outcome));
+        } else {
+            messages().exclamation(SolveMessage(result.outcome));
+        }
+    });
+}
+
+void GameSession::mnuAbout_Click() {
+    messages().plain("Created by:\r\n  The Ninefold developers");
+}
+
+void GameSession::mnuExit_Click() {
+    view_.closeWindow();
+}
+
+// --- the clipboard --------------------------------------------------------------------------
+
+void GameSession::PasteBoard() {
+    OpenPuzzleText(view_.clipboardText());
+}
+
+void GameSession::CopyBoard() {
+    whenIdle([this] { view_.setClipboardText(BoardLineText(board_)); });
+}
+
+void GameSession::OpenPuzzleText(const QString& text) {
+    whenIdle([&] {
+        const std::optional<CellGrid> grid = PuzzleFromText(text);
+        if (!grid) {
+            messages().exclamation(kNoPuzzleText);
+            return;
+        }
+        board_.WriteCells(*grid);
+    });
+}
+
+// --- the search's host ----------------------------------------------------------------------
+
+void GameSession::SearchRefused(PreSearchVerdict verdict) {
+    messages().exclamation(PreSearchMessage(verdict));
+}
+
+void GameSession::SearchStarting() {
+    lastPump_.reset();
+    ShowWaitWindow(true);
+}
+
+// Letting events through costs Qt several microseconds, more than a tried digit itself, so
+// after each tried digit the window lets them through only once a millisecond has passed
+// since it last did. Esc and a close are still seen within about a millisecond.
+bool GameSession::PumpEvents() {
+    const auto now = std::chrono::steady_clock::now();
+    if (!lastPump_ || now - *lastPump_ >= kPumpInterval) {
+        view_.processEvents();
+        lastPump_ = std::chrono::steady_clock::now();
+    }
+    return board_.EscPressed || closeRequested_;
+}
+
+void GameSession::SearchEnded() {
+    CloseWaitWindow();
+}
+
+}  // namespace ninefold
