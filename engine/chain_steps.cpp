@@ -123,6 +123,8 @@ void searchXChain(const std::array<CellSet, 81>& strong, const CellSet& candidat
     }
 }
 
+// Cells joined by " = " where they are the digit's only two places in a unit and by " - "
+// where they see each other.
 std::string chainText(const Chain& chain, const char* strongLink) {
     std::string text;
     for (std::size_t i = 0; i < chain.cells.size(); ++i) {
@@ -169,9 +171,8 @@ std::optional<Step> FindXChain(const HintGrid& grid) {
     const int weight = t == Technique::XChain ? ChainWeight(t, best->links()) : InfoOf(t).weight;
     const auto eliminations = eliminationsOf(best->targets, best->digit);
     return MakeStep(t, weight,
-                    "in the chain " + chainText(*best, " = ") + " on " +
-                        std::to_string(best->digit) + ", one end holds it, so " +
-                        EliminationText(eliminations),
+                    std::to_string(best->digit) + " is at one end of the chain " +
+                        chainText(*best, " = ") + ", so " + EliminationText(eliminations),
                     {}, eliminations);
 }
 
