@@ -109,8 +109,9 @@ Works each puzzle through by logic alone, always taking the easiest step there i
 prints one line per puzzle:
   PUZZLE ER/EP/ED LEVEL
 PUZZLE is the puzzle's 81 cells, a digit or '.'. ER is the weight of the hardest step,
-EP of the hardest step before the first digit is placed, ED of the first step. LEVEL
-follows from ER: easy below 1.5, medium below 2.5, hard below 5.0, diabolical from 5.0.
+EP of the hardest step up to the one that places the first digit, ED of the first step.
+LEVEL follows from ER: easy below 1.5, medium below 2.5, hard below 5.0, diabolical from
+5.0.
 A puzzle that cannot be rated prints one of
   PUZZLE no-solution          no grid completes it (or its digits clash)
   PUZZLE multiple-solutions   more than one grid does

@@ -53,7 +53,7 @@ TEST(CliBadInput, ControlBytesSpoilOnlyTheirOwnLine) {
 
 TEST(CliBadInput, EveryCommandNamesStandardInputAndFiles) {
     CliFolder folder;
-    for (const char* command : {"solve", "deduce", "check", "count"}) {
+    for (const char* command : {"solve", "deduce", "check", "count", "rate", "explain"}) {
         const CliRun run = folder.Run({command}, "123\n");
         EXPECT_EQ(run.status, 2) << command;
         EXPECT_EQ(run.err, "<stdin>:1: expected 81 cells of 1-9, 0 or .\n") << command;
@@ -102,6 +102,7 @@ TEST(CliCommandLine, UsageErrorsExitTwoWithAMessage) {
         {"solve", "--limit", "3"},
         {"convert", "only-one.txt"},
         {"convert", "a", "b", "c"},
+        {"rate", "--json"},
     };
     for (const auto& args : cases) {
         const CliRun run = folder.Run(args);
@@ -117,7 +118,8 @@ TEST(CliCommandLine, HelpOnEveryCommand) {
     const CliRun overview = folder.Run({"--help"});
     EXPECT_EQ(overview.status, 0);
     EXPECT_EQ(overview.out.rfind("Usage: ninefold-cli COMMAND", 0), 0U);
-    for (const char* command : {"solve", "deduce", "check", "count", "generate", "convert"}) {
+    for (const char* command :
+         {"solve", "deduce", "check", "count", "generate", "convert", "rate", "explain"}) {
         for (const char* flag : {"--help", "-h"}) {
             const CliRun run = folder.Run({command, flag});
             EXPECT_EQ(run.status, 0) << command;
