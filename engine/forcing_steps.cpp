@@ -70,9 +70,6 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
             for (const AssumptionBranch* b : branches) {
                 length = std::max<int>(length, b->removedAt[c * 10 + d]);
             }
-            if (CountOf(anyBranch) == 1) {
-                length = std::max(length, 1);
-            }
             offer(length, {static_cast<uint8_t>(c), static_cast<uint8_t>(d)}, false);
         }
         if (CountOf(anyBranch) == 1 && gone != 0) {

@@ -52,6 +52,11 @@ constexpr bool inEnumOrder() {
 }
 static_assert(inEnumOrder(), "InfoOf looks a technique up by its place in the table");
 
+struct LevelInfo {
+    const char* name;
+    int below;  // ratings under this weight (tenths) have this level
+};
+
 constexpr LevelInfo kLevels[] = {
     {"easy", 15},
     {"medium", 25},
@@ -63,11 +68,6 @@ constexpr LevelInfo kLevels[] = {
 
 const TechniqueInfo& InfoOf(Technique technique) {
     return kTechniques[static_cast<int>(technique)];
-}
-
-const TechniqueInfo* AllTechniques(int& count) {
-    count = static_cast<int>(std::size(kTechniques));
-    return kTechniques;
 }
 
 int ChainWeight(Technique technique, int length) {

@@ -48,17 +48,11 @@ struct TechniqueInfo {
 };
 
 const TechniqueInfo& InfoOf(Technique technique);
-// Every technique in the order the table lists them, easiest first.
-const TechniqueInfo* AllTechniques(int& count);
 
 // The extra weight of a chain of the given length: a tenth more each time the length grows
 // by half again, capped at the technique's maximum.
 int ChainWeight(Technique technique, int length);
 
-struct LevelInfo {
-    const char* name;
-    int below;  // ratings under this weight (tenths) have this level
-};
 // easy below 1.5, medium below 2.5, hard below 5.0, diabolical from 5.0.
 const char* LevelOf(int rating);
 
