@@ -1,89 +1,123 @@
-// Singles-only propagation of an assumption, recording when each candidate left.
+// Singles-only propagation of an assumption, recording when each candidate left. Only the
+// cells that lost a candidate are looked at again: a queue of cells left with one candidate,
+// and the units where some candidate left, checked for hidden singles.
 #include "engine/assumption_branch.h"
 
 namespace ninefold::hints {
 
 namespace {
 
-void place(AssumptionBranch& b, int cell, int digit) {
-    const int when = ++b.placements;
-    for (uint16_t rest = static_cast<uint16_t>(b.grid.masks[cell] & ~Bit(digit)); rest != 0;
-         rest &= static_cast<uint16_t>(rest - 1)) {
-        b.removedAt[cell * 10 + LowestOf(rest)] = static_cast<uint8_t>(when);
-    }
-    b.grid.digits[cell] = static_cast<uint8_t>(digit);
-    b.grid.masks[cell] = 0;
-    for (const uint8_t p : Tables().peers[cell]) {
-        if (b.grid.Has(p, digit)) {
-            b.grid.Eliminate(p, digit);
-            b.removedAt[p * 10 + digit] = static_cast<uint8_t>(when);
-        }
-    }
-}
-
-// One pass of naked singles; false on a cell left without candidates.
-bool nakedSingles(AssumptionBranch& b, bool& progress) {
+// The three units of each cell as bits 0-26.
+const std::array<uint32_t, 81> kUnitBits = [] {
+    std::array<uint32_t, 81> b{};
     for (int c = 0; c < 81; ++c) {
-        if (b.grid.digits[c] != 0) {
-            continue;
-        }
-        const uint16_t m = b.grid.masks[c];
-        if (m == 0) {
-            return false;
-        }
-        if ((m & (m - 1)) == 0) {
-            place(b, c, LowestOf(m));
-            progress = true;
+        for (const uint8_t u : Tables().unitsOf[c]) {
+            b[c] |= uint32_t{1} << u;
         }
     }
-    return true;
-}
+    return b;
+}();
 
-// One pass of hidden singles; false on a digit left without a place in some unit.
-bool hiddenSingles(AssumptionBranch& b, bool& progress) {
-    for (const auto& unit : Tables().units) {
+class Propagation {
+  public:
+    explicit Propagation(AssumptionBranch& branch) : b_(branch) {}
+
+    void Run(int cell, int digit) {
+        place(cell, digit);
+        while (!b_.contradiction && (head_ != tail_ || dirty_ != 0)) {
+            if (head_ != tail_) {
+                nakedSingle(queue_[head_++]);
+            } else {
+                const int unit = std::countr_zero(dirty_);
+                dirty_ &= dirty_ - 1;
+                hiddenSingles(unit);
+            }
+        }
+    }
+
+  private:
+    void place(int cell, int digit) {
+        HintGrid& g = b_.grid;
+        const auto when = static_cast<uint8_t>(++b_.placements);
+        for (uint16_t rest = static_cast<uint16_t>(g.masks[cell] & ~Bit(digit)); rest != 0;
+             rest &= static_cast<uint16_t>(rest - 1)) {
+            b_.removedAt[cell * 10 + LowestOf(rest)] = when;
+        }
+        g.digits[cell] = static_cast<uint8_t>(digit);
+        g.masks[cell] = 0;
+        dirty_ |= kUnitBits[cell];
+        for (const uint8_t p : Tables().peers[cell]) {
+            if (!g.Has(p, digit)) {
+                continue;
+            }
+            g.Eliminate(p, digit);
+            b_.removedAt[p * 10 + digit] = when;
+            dirty_ |= kUnitBits[p];
+            const uint16_t m = g.masks[p];
+            if (m == 0) {
+                b_.contradiction = true;
+            } else if ((m & (m - 1)) == 0) {
+                queue_[tail_++] = p;
+            }
+        }
+    }
+
+    void nakedSingle(int cell) {
+        const uint16_t m = b_.grid.masks[cell];
+        if (b_.grid.digits[cell] != 0) {
+            return;  // queued twice, or placed as a hidden single meanwhile
+        }
+        if (m == 0) {
+            b_.contradiction = true;
+            return;
+        }
+        place(cell, LowestOf(m));
+    }
+
+    void hiddenSingles(int unit) {
+        const HintGrid& g = b_.grid;
+        const auto& cells = Tables().units[unit];
         uint16_t once = 0;
         uint16_t twice = 0;
         uint16_t placed = 0;
-        for (const uint8_t c : unit) {
-            placed |= Bit(b.grid.digits[c]);
-            twice |= once & b.grid.masks[c];
-            once |= b.grid.masks[c];
+        for (const uint8_t c : cells) {
+            placed |= Bit(g.digits[c]);
+            twice |= once & g.masks[c];
+            once |= g.masks[c];
         }
         if (((once | placed) & kAllCandidates) != kAllCandidates) {
-            return false;
+            b_.contradiction = true;  // some digit has no place left in the unit
+            return;
         }
-        for (uint16_t lone = static_cast<uint16_t>(once & ~twice); lone != 0;
+        for (uint16_t lone = static_cast<uint16_t>(once & ~twice); lone != 0 && !b_.contradiction;
              lone &= static_cast<uint16_t>(lone - 1)) {
             const int d = LowestOf(lone);
             int where = -1;
-            for (const uint8_t c : unit) {
-                where = b.grid.Has(c, d) ? c : where;
+            for (const uint8_t c : cells) {
+                where = g.Has(c, d) ? c : where;
             }
             if (where < 0) {
-                return false;  // an earlier single of this unit took its place
+                b_.contradiction = true;  // an earlier single of this unit took its place
+                return;
             }
-            place(b, where, d);
-            progress = true;
+            place(where, d);
         }
     }
-    return true;
-}
+
+    AssumptionBranch& b_;
+    // Each cell is queued at most once per candidate it loses, so 81 * 9 entries suffice.
+    std::array<uint8_t, 81 * 9> queue_;  // only entries head_ to tail_ are ever read
+    int head_ = 0;
+    int tail_ = 0;
+    uint32_t dirty_ = 0;  // units where a candidate left since they were last checked
+};
 
 }  // namespace
 
 AssumptionBranch FollowAssumption(const HintGrid& grid, int cell, int digit) {
     AssumptionBranch b;
     b.grid = grid;
-    place(b, cell, digit);
-    bool progress = true;
-    while (progress) {
-        progress = false;
-        if (!nakedSingles(b, progress) || !hiddenSingles(b, progress)) {
-            b.contradiction = true;
-            break;
-        }
-    }
+    Propagation(b).Run(cell, digit);
     return b;
 }
 

@@ -37,8 +37,17 @@ constexpr bool Sees(int a, int b) {
 constexpr uint16_t Bit(int digit) {
     return static_cast<uint16_t>(1U << digit);
 }
+// Candidate masks and unit positions stay below 1 << 10, so a table answers without
+// needing the processor's own bit count.
 inline int CountOf(uint16_t mask) {
-    return std::popcount(mask);
+    static constexpr auto kCounts = [] {
+        std::array<uint8_t, 1024> counts{};
+        for (int m = 1; m < 1024; ++m) {
+            counts[m] = static_cast<uint8_t>(counts[m >> 1] + (m & 1));
+        }
+        return counts;
+    }();
+    return mask < 1024 ? kCounts[mask] : std::popcount(mask);
 }
 inline int LowestOf(uint16_t mask) {
     return std::countr_zero(mask);

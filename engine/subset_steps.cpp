@@ -2,8 +2,6 @@
 // unit confined to n cells (hidden).
 #include "engine/subset_steps.h"
 
-#include <functional>
-
 #include "engine/locked_candidates.h"
 #include "engine/step_text.h"
 
@@ -17,25 +15,24 @@ constexpr Technique kHidden[] = {Technique::HiddenPair, Technique::HiddenTriple,
 
 // Calls found(chosen, union) for every choice of `size` of the usable items (bit k of
 // `usable` for item k) whose masks together have exactly `size` bits; stops when found says so.
-bool forEachSubset(const std::array<uint16_t, 10>& items, uint16_t usable, int size,
-                   const std::function<bool(uint16_t, uint16_t)>& found) {
-    std::function<bool(int, int, uint16_t, uint16_t)> pick = [&](int next, int left,
-                                                                 uint16_t chosen, uint16_t all) {
-        if (CountOf(all) > size) {
-            return false;
-        }
-        if (left == 0) {
-            return CountOf(all) == size && found(chosen, all);
-        }
-        for (int k = next; k < 10; ++k) {
-            if ((usable & Bit(k)) != 0 &&
-                pick(k + 1, left - 1, static_cast<uint16_t>(chosen | Bit(k)), all | items[k])) {
-                return true;
-            }
-        }
+template <typename Found>
+bool forEachSubset(const std::array<uint16_t, 10>& items, uint16_t usable, int size, Found& found,
+                   int next = 0, int left = -1, uint16_t chosen = 0, uint16_t all = 0) {
+    left = left < 0 ? size : left;
+    if (CountOf(all) > size) {
         return false;
-    };
-    return pick(0, size, 0, 0);
+    }
+    if (left == 0) {
+        return CountOf(all) == size && found(chosen, all);
+    }
+    for (int k = next; k < 10; ++k) {
+        if ((usable & Bit(k)) != 0 && forEachSubset(items, usable, size, found, k + 1, left - 1,
+                                                    static_cast<uint16_t>(chosen | Bit(k)),
+                                                    static_cast<uint16_t>(all | items[k]))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -52,7 +49,7 @@ std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
                 usable |= Bit(k);
             }
         }
-        forEachSubset(items, usable, size, [&](uint16_t chosen, uint16_t digits) {
+        auto found = [&](uint16_t chosen, uint16_t digits) {
             std::vector<CellDigit> eliminations;
             std::vector<int> members;
             for (int k = 0; k < 9; ++k) {
@@ -76,7 +73,8 @@ std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
                                 EliminationText(eliminations),
                             {}, eliminations);
             return true;
-        });
+        };
+        forEachSubset(items, usable, size, found);
     }
     return step;
 }
@@ -94,7 +92,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                 usable |= Bit(d);
             }
         }
-        forEachSubset(items, usable, size, [&](uint16_t digits, uint16_t positions) {
+        auto found = [&](uint16_t digits, uint16_t positions) {
             std::vector<CellDigit> eliminations;
             std::vector<int> members;
             for (int k = 0; k < 9; ++k) {
@@ -127,7 +125,8 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                 plain = MakeStep(t, InfoOf(t).weight, body, {}, eliminations);
             }
             return false;
-        });
+        };
+        forEachSubset(items, usable, size, found);
     }
     return direct ? direct : plain;
 }
