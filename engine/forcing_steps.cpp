@@ -100,9 +100,10 @@ std::string conclusionText(const Conclusion& c) {
             text +=
                 (text.empty() ? "" : " and ") + std::to_string(p.digit) + " in " + CellName(p.cell);
         }
-        return "leads to " + text + ", so it goes there";
+        return "leads to " + text + ", so " + (c.place.size() == 1 ? "it goes" : "they go") +
+               " there";
     }
-    return "removes the same candidates, so " + EliminationText(c.eliminate);
+    return "leads to the same removals, so " + EliminationText(c.eliminate);
 }
 
 std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
