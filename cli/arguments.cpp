@@ -17,6 +17,7 @@ struct NamedCommand {
 constexpr NamedCommand kCommands[] = {
     {"solve", Command::Solve}, {"deduce", Command::Deduce},     {"check", Command::Check},
     {"count", Command::Count}, {"generate", Command::Generate}, {"convert", Command::Convert},
+    {"rate", Command::Rate},   {"explain", Command::Explain},
 };
 
 // The whole text as a number; errc::result_out_of_range for digits beyond what a number
@@ -97,6 +98,8 @@ std::string parseRest(const std::vector<std::string>& words, Arguments& args) {
             args.help = true;
         } else if (!optionsEnded && word == "--") {
             optionsEnded = true;
+        } else if (!optionsEnded && word == "--json" && args.command == Command::Explain) {
+            args.json = true;
         } else if (!optionsEnded && word.size() > 1 && word[0] == '-') {
             if (std::string error = parseCommandOption(words, i, args); !error.empty()) {
                 return error;

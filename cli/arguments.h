@@ -8,7 +8,7 @@
 
 namespace ninefold::cli {
 
-enum class Command { Solve, Deduce, Check, Count, Generate, Convert };
+enum class Command { Solve, Deduce, Check, Count, Generate, Convert, Rate, Explain };
 
 struct Arguments {
     std::optional<Command> command;  // none for a bare "--help" or "--version"
@@ -18,6 +18,7 @@ struct Arguments {
     uint64_t count = 1;              // generate: how many puzzles
     uint64_t limit = 2;              // count: where counting solutions stops
     std::optional<uint64_t> seed;
+    bool json = false;  // explain: one JSON object per puzzle
 };
 
 struct ParseResult {

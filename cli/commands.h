@@ -1,4 +1,4 @@
-// The six commands of ninefold-cli. Each returns the process exit status: 0 when every
+// The commands of ninefold-cli. Each returns the process exit status: 0 when every
 // puzzle ended solved (or the work was done), 1 when some did not, 2 for unusable input.
 #pragma once
 
@@ -12,6 +12,8 @@ int RunCheck(const Arguments& args);
 int RunCount(const Arguments& args);
 int RunGenerate(const Arguments& args);
 int RunConvert(const Arguments& args);
+int RunRate(const Arguments& args);
+int RunExplain(const Arguments& args);
 
 // The exit status after reading input: bad input wins over unsolved puzzles.
 inline int ExitStatus(bool badInput, bool allSolved) {

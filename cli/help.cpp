@@ -17,6 +17,8 @@ Commands:
   count [--limit N] [FILE...]        the number of solutions of each puzzle, up to N
   generate [--count N] [--seed S]    new puzzles with their solutions
   convert IN OUT                     a text puzzle to a .nfd puzzle file or back
+  rate [FILE...]                     the difficulty of each puzzle from its logical steps
+  explain [--json] [FILE...]         each puzzle's logical steps in words, and its rating
 
 Input: the files named, or standard input when none is named or a name is '-'.
 A file whose name ends in .nfd is a puzzle file holding one board. Any other file is
@@ -103,6 +105,53 @@ output), every digit as a given. IN is read like any input: a .nfd puzzle file o
 holding exactly one puzzle ('-' for standard input).
 )";
 
+constexpr const char* kRate =
+    R"(Usage: ninefold-cli rate [FILE...]
+
+Works each puzzle through by logic alone, always taking the easiest step there is, and
+prints one line per puzzle:
+  PUZZLE ER/EP/ED LEVEL
+PUZZLE is the puzzle's 81 cells, a digit or '.'. ER is the weight of the hardest step,
+EP of the hardest step up to the one that places the first digit, ED of the first step.
+LEVEL follows from ER: easy below 1.5, medium below 2.5, hard below 5.0, diabolical from
+5.0.
+A puzzle that cannot be rated prints one of
+  PUZZLE no-solution          no grid completes it (or its digits clash)
+  PUZZLE multiple-solutions   more than one grid does
+
+Weights: full house 1.0, hidden single 1.2 in a box and 1.5 in a row or column,
+direct pointing 1.7, direct claiming 1.9, direct hidden pair 2.0, naked single 2.3,
+direct hidden triple 2.5, pointing 2.6, claiming 2.8, naked pair 3.0, X-wing 3.2,
+hidden pair 3.4, naked triple 3.6, swordfish 3.8, hidden triple 4.0, XY-wing 4.2,
+XYZ-wing 4.4, unique rectangle 4.5-4.6, naked quad 5.0, jellyfish 5.2, hidden quad 5.4,
+skyscraper and two-string kite 5.6, X-chain 5.7-6.6, BUG+1 5.8, XY-chain 6.0-6.9,
+forcing chain 7.0-8.9, trial 9.0-9.9, trial by search 10.0. Chains and trials weigh
+more the longer they are.
+
+Exit status: 0 when every puzzle was rated, 1 when some has no solution or several, 2
+for unusable input.
+)";
+
+constexpr const char* kExplain =
+    R"(Usage: ninefold-cli explain [--json] [FILE...]
+
+Works each puzzle through as rate does and prints its steps in words, one a line and
+numbered, cells named as "row 3, column 5", after a line holding the puzzle, then
+"Rating: ER/EP/ED LEVEL" and a blank line. A puzzle that cannot be rated prints
+"PUZZLE no-solution" or "PUZZLE multiple-solutions" and a blank line.
+
+--json  one JSON object per puzzle per line instead:
+  {"puzzle": PUZZLE, "status": STATUS, "rating": RATING, "steps": [STEP, ...]}
+STATUS is "solved", "no-solution" or "multiple-solutions"; RATING is
+{"er": ER, "ep": EP, "ed": ED, "level": LEVEL}, or null with no steps when the puzzle
+is not solved. Each STEP is
+  {"technique": NAME, "weight": W, "text": TEXT, "place": [[CELL, DIGIT], ...],
+   "eliminate": [[CELL, DIGIT], ...]}
+with cells numbered 1-81 row by row.
+
+Exit status: as for rate.
+)";
+
 }  // namespace
 
 const char* HelpText(std::optional<Command> command) {
@@ -122,6 +171,10 @@ const char* HelpText(std::optional<Command> command) {
             return kGenerate;
         case Command::Convert:
             return kConvert;
+        case Command::Rate:
+            return kRate;
+        case Command::Explain:
+            return kExplain;
     }
     return kOverview;
 }

@@ -25,6 +25,10 @@ int run(const Arguments& args) {
             return RunGenerate(args);
         case Command::Convert:
             return RunConvert(args);
+        case Command::Rate:
+            return RunRate(args);
+        case Command::Explain:
+            return RunExplain(args);
     }
     return 2;
 }

@@ -66,7 +66,7 @@ TEST(CliBadInput, ControlBytesSpoilOnlyTheirOwnLine) {
 
 TEST(CliBadInput, EveryCommandNamesStandardInputAndFiles) {
     CliFolder folder;
-    for (const char* command : {"solve", "deduce", "check", "count"}) {
+    for (const char* command : {"solve", "deduce", "check", "count", "rate", "explain"}) {
         const CliRun run = folder.Run({command}, "123\n");
         EXPECT_EQ(run.status, 2) << command;
         EXPECT_EQ(run.err, "<stdin>:1: expected 81 cells of 1-9, 0 or .\n") << command;
@@ -115,6 +115,7 @@ TEST(CliCommandLine, UsageErrorsExitTwoWithAMessage) {
         {"solve", "--limit", "3"},
         {"convert", "only-one.txt"},
         {"convert", "a", "b", "c"},
+        {"rate", "--json"},
     };
     for (const auto& args : cases) {
         const CliRun run = folder.Run(args);
@@ -139,7 +140,8 @@ TEST(CliCommandLine, HelpOnEveryCommand) {
     const CliRun version = folder.Run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "ninefold-cli " NINEFOLD_VERSION "\n");
-    for (const char* command : {"solve", "deduce", "check", "count", "generate", "convert"}) {
+    for (const char* command :
+         {"solve", "deduce", "check", "count", "generate", "convert", "rate", "explain"}) {
         for (const char* flag : {"--help", "-h"}) {
             const CliRun run = folder.Run({command, flag});
             EXPECT_EQ(run.status, 0) << command;

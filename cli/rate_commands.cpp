@@ -1,0 +1,141 @@
+// rate and explain: each puzzle worked through by the step solver, as a rating line, as
+// numbered steps in words, or as one JSON object a line.
+#include <cstdio>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/progress.h"
+#include "cli/puzzle_input.h"
+#include "engine/puzzle_rating.h"
+
+namespace ninefold::cli {
+
+namespace {
+
+using hints::Explanation;
+using hints::PuzzleStatus;
+
+std::string puzzleLine(const CellGrid& grid) {
+    std::string line(kCellCount, '.');
+    for (int c = 0; c < kCellCount; ++c) {
+        if (grid[c].Digit >= 1 && grid[c].Digit <= 9) {
+            line[c] = static_cast<char>('0' + grid[c].Digit);
+        }
+    }
+    return line;
+}
+
+Explanation explain(const CellGrid& grid) {
+    hints::GridDigits digits{};
+    for (int c = 0; c < kCellCount; ++c) {
+        digits[c] = grid[c].Digit <= 9 ? grid[c].Digit : 0;
+    }
+    return hints::ExplainPuzzle(digits);
+}
+
+const char* statusName(PuzzleStatus status) {
+    switch (status) {
+        case PuzzleStatus::Solved:
+            return "solved";
+        case PuzzleStatus::NoSolution:
+            return "no-solution";
+        case PuzzleStatus::MultipleSolutions:
+            return "multiple-solutions";
+    }
+    return "";
+}
+
+// "8.3/1.5/1.2 diabolical"
+std::string ratingText(const hints::Rating& r) {
+    return hints::WeightText(r.er) + "/" + hints::WeightText(r.ep) + "/" + hints::WeightText(r.ed) +
+           " " + r.level;
+}
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char ch : text) {
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+        }
+        out += ch;
+    }
+    return out + "\"";
+}
+
+std::string jsonPairs(const std::vector<hints::CellDigit>& pairs) {
+    std::string out = "[";
+    for (const hints::CellDigit& p : pairs) {
+        out += (out.size() > 1 ? ", [" : "[") + std::to_string(p.cell) + ", " +
+               std::to_string(p.digit) + "]";
+    }
+    return out + "]";
+}
+
+std::string jsonLine(const std::string& puzzle, const Explanation& e) {
+    std::string out = "{\"puzzle\": " + jsonString(puzzle) +
+                      ", \"status\": " + jsonString(statusName(e.status)) + ", \"rating\": ";
+    if (e.status == PuzzleStatus::Solved) {
+        out += "{\"er\": " + hints::WeightText(e.rating.er) +
+               ", \"ep\": " + hints::WeightText(e.rating.ep) +
+               ", \"ed\": " + hints::WeightText(e.rating.ed) +
+               ", \"level\": " + jsonString(e.rating.level) + "}";
+    } else {
+        out += "null";
+    }
+    out += ", \"steps\": [";
+    for (std::size_t i = 0; i < e.steps.size(); ++i) {
+        const hints::Step& s = e.steps[i];
+        out += (i > 0 ? ", " : "") + std::string("{\"technique\": ") +
+               jsonString(hints::InfoOf(s.technique).name) +
+               ", \"weight\": " + hints::WeightText(s.weight) +
+               ", \"text\": " + jsonString(s.text) + ", \"place\": " + jsonPairs(s.place) +
+               ", \"eliminate\": " + jsonPairs(s.eliminate) + "}";
+    }
+    return out + "]}\n";
+}
+
+std::string textBlock(const std::string& puzzle, const Explanation& e) {
+    if (e.status != PuzzleStatus::Solved) {
+        return puzzle + " " + statusName(e.status) + "\n\n";
+    }
+    std::string out = puzzle + "\n";
+    for (std::size_t i = 0; i < e.steps.size(); ++i) {
+        out += std::to_string(i + 1) + ". " + e.steps[i].text + "\n";
+    }
+    return out + "Rating: " + ratingText(e.rating) + "\n\n";
+}
+
+void write(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+}  // namespace
+
+int RunRate(const Arguments& args) {
+    Progress progress("rate");
+    bool allRated = true;
+    const InputStats stats = ReadPuzzles(args.files, [&](const CellGrid& grid) {
+        const Explanation e = explain(grid);
+        allRated = allRated && e.status == PuzzleStatus::Solved;
+        write(puzzleLine(grid) + " " +
+              (e.status == PuzzleStatus::Solved ? ratingText(e.rating) : statusName(e.status)) +
+              "\n");
+        progress.Step();
+    });
+    return ExitStatus(stats.bad, allRated);
+}
+
+int RunExplain(const Arguments& args) {
+    Progress progress("explain");
+    bool allRated = true;
+    const InputStats stats = ReadPuzzles(args.files, [&](const CellGrid& grid) {
+        const Explanation e = explain(grid);
+        allRated = allRated && e.status == PuzzleStatus::Solved;
+        const std::string puzzle = puzzleLine(grid);
+        write(args.json ? jsonLine(puzzle, e) : textBlock(puzzle, e));
+        progress.Step();
+    });
+    return ExitStatus(stats.bad, allRated);
+}
+
+}  // namespace ninefold::cli

@@ -1,0 +1,70 @@
+// The next step for the game's hint key, with the refusals a player can meet.
+#include "engine/hint.h"
+
+#include "engine/solution_verdict.h"
+#include "engine/step_finder.h"
+
+namespace ninefold {
+
+namespace {
+
+constexpr const char* kClashText = "Some digits clash: a digit repeats in a row, column or box.";
+constexpr const char* kNoSolutionText = "No solution keeps the digits on the board.";
+constexpr const char* kSeveralText =
+    "The digits on the board allow more than one solution, so no step follows from them.";
+constexpr const char* kCompleteText = "Every cell is filled: there is no step left.";
+
+bool digitsClash(const hints::GridDigits& digits) {
+    for (const auto& unit : hints::Tables().units) {
+        uint16_t seen = 0;
+        for (const uint8_t c : unit) {
+            const uint16_t bit = digits[c] == 0 ? 0 : hints::Bit(digits[c]);
+            if ((seen & bit) != 0) {
+                return true;
+            }
+            seen |= bit;
+        }
+    }
+    return false;
+}
+
+Hint refusal(HintKind kind, const char* text) {
+    return Hint{kind, text, 0, std::nullopt};
+}
+
+}  // namespace
+
+Hint NextHint(const Board& board) {
+    hints::GridDigits digits{};
+    bool complete = true;
+    for (int c = 0; c < kCellCount; ++c) {
+        const uint8_t d = board.Cells[c + 1].Digit;
+        digits[c] = d <= 9 ? d : 0;
+        complete = complete && digits[c] != 0;
+    }
+    if (digitsClash(digits)) {
+        return refusal(HintKind::Clash, kClashText);
+    }
+    if (complete) {
+        return refusal(HintKind::Complete, kCompleteText);
+    }
+    hints::GridDigits solution{};
+    switch (hints::JudgeSolutions(digits, solution)) {
+        case hints::SolutionVerdict::None:
+            return refusal(HintKind::NoSolution, kNoSolutionText);
+        case hints::SolutionVerdict::Several:
+            return refusal(HintKind::SeveralSolutions, kSeveralText);
+        case hints::SolutionVerdict::One:
+            break;
+    }
+    const hints::HintGrid grid = hints::HintGrid::FromDigits(digits);
+    std::optional<hints::Step> step = hints::FindEasiestStep(grid, &solution);
+    if (!step) {
+        return refusal(HintKind::NoSolution, kNoSolutionText);
+    }
+    Hint hint{HintKind::Step, step->text, 0, step};
+    hint.focusCell = !step->place.empty() ? step->place.front().cell : step->eliminate.front().cell;
+    return hint;
+}
+
+}  // namespace ninefold
