@@ -9,6 +9,7 @@
 #include "engine/candidates.h"
 #include "engine/diagram_check.h"
 #include "engine/game_commands.h"
+#include "engine/hint.h"
 #include "ui/board_clipboard.h"
 #include "ui/key_codes.h"
 #include "ui/operation_guard.h"
@@ -68,8 +69,8 @@ void GameSession::FocusCurrentCell() {
 // --- keys and the mouse on the cell boxes ------------------------------------------------------
 
 void GameSession::Form_KeyDown(int keyCode, int shift) {
-    if (!windowHotKey(keyCode, shift)) {
-        clipboardKey(keyCode, shift);
+    if (!windowHotKey(keyCode, shift) && !clipboardKey(keyCode, shift)) {
+        hintKey(keyCode, shift);
     }
 }
 
@@ -94,6 +95,28 @@ bool GameSession::clipboardKey(int keyCode, int shift) {
         return true;
     }
     return false;
+}
+
+bool GameSession::hintKey(int keyCode, int shift) {
+    if (keyCode != KeyCode::LetterA + ('H' - 'A') || shift != ShiftState::Ctrl) {
+        return false;
+    }
+    ShowHint();
+    return true;
+}
+
+void GameSession::ShowHint() {
+    whenIdle([this] {
+        const Hint hint = NextHint(board_);
+        if (hint.focusCell != 0) {
+            view_.focusCell(hint.focusCell, false);
+        }
+        if (hint.kind == HintKind::Step || hint.kind == HintKind::Complete) {
+            messages_->information(hint.text);
+        } else {
+            messages_->exclamation(hint.text);
+        }
+    });
 }
 
 void GameSession::Ninefold_KeyDown(int i, int keyCode, int shift) {

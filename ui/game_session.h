@@ -84,6 +84,10 @@ class GameSession : public SearchHost {
     // message and leaves the board as it is.
     void OpenPuzzleText(const QString& text);
 
+    // Ctrl+H: the next logical step of the board in a message box, the focus frame moved to the
+    // cell it places or else the first it removes a candidate from; no digit is written.
+    void ShowHint();
+
     // One turn of the mouse wheel: one step of CurrentCell.
     void clsMouseWheel_MouseWheel(int16_t& direct, bool& Cancel);
 
@@ -106,9 +110,11 @@ class GameSession : public SearchHost {
         }
     }
 
-    // The window's own hot keys, then the clipboard keys; true when the key was one of them.
+    // The window's own hot keys, then the clipboard keys and the hint key; true when the key
+    // was one of them.
     bool windowHotKey(int keyCode, int shift);
     bool clipboardKey(int keyCode, int shift);
+    bool hintKey(int keyCode, int shift);
 
     GameView& view_;
     MessageSeam* messages_;

@@ -13,7 +13,7 @@ namespace {
 
 class FakeView : public GameView {
   public:
-    void focusCell(int /*i*/, bool /*byPointer*/) override {}
+    void focusCell(int i, bool /*byPointer*/) override { focused = i; }
     bool isActive() const override { return true; }
     void moveFocusFrame(int /*i*/) override {}
     void showCandidates(int /*i*/, const std::array<uint8_t, 9>& /*entries*/) override {}
@@ -33,6 +33,7 @@ class FakeView : public GameView {
     QString clipboardText() const override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
 
+    int focused = 0;
     QPoint panelAt{100, 100};
     std::function<void()> onPump;
     QString clipboard;
@@ -98,6 +99,7 @@ TEST_F(SessionTest, NoSecondCommandStartsWhileTheSearchRuns) {
         session.OpenPuzzleText(QString(81, QLatin1Char('1')));
         session.OpenPuzzleText(QStringLiteral("no puzzle"));
         session.CopyBoard();
+        session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl);
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_TRUE(view.clipboard.isEmpty());
     };
@@ -105,6 +107,33 @@ TEST_F(SessionTest, NoSecondCommandStartsWhileTheSearchRuns) {
     EXPECT_EQ(digits(), kSmallestGrid);
     EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Information, "Puzzle solved."}}));
     EXPECT_FALSE(session.OperationRunning());
+}
+
+// Ctrl+H only tells: the digits stay, the frame goes to the cell the step is about, and a board
+// with no single solution gets its one sentence instead.
+TEST_F(SessionTest, HintKeyTellsTheNextStepAndWritesNothing) {
+    const std::string puzzle =
+        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+    session.OpenPuzzleText(QString::fromStdString(puzzle));
+    session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl);
+    EXPECT_EQ(digits(), puzzle);
+    EXPECT_EQ(
+        messages.shown,
+        (std::vector<Shown>{
+            {Box::Information, "Hidden single: 4 can go only in row 6, column 2 within box 4."}}));
+    EXPECT_EQ(view.focused, 47);
+
+    messages.shown.clear();
+    session.Ninefold_KeyDown(2, KeyCode::Digit0 + 4, 0);
+    session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl);
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(messages.shown[0].box, Box::Exclamation);
+    EXPECT_NE(messages.shown[0].text.find("clash"), std::string::npos) << messages.shown[0].text;
+    // Shift or Alt with H, or H alone, is no hint.
+    messages.shown.clear();
+    session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl | ShiftState::Shift);
+    session.Form_KeyDown(KeyCode::LetterA + 7, 0);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace
