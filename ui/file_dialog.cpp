@@ -5,15 +5,22 @@
 
 namespace ninefold {
 
-PuzzleFileDialog::PuzzleFileDialog(QWidget* parent) : dialog_(new QFileDialog(parent)) {
-    dialog_->setObjectName(QStringLiteral("CD"));
-}
+PuzzleFileDialog::PuzzleFileDialog(QWidget* parent) : parent_(parent) {}
 
 PuzzleFileDialog::~PuzzleFileDialog() {
     delete dialog_;
 }
 
+QFileDialog& PuzzleFileDialog::CD() {
+    if (dialog_ == nullptr) {
+        dialog_ = new QFileDialog(parent_);
+        dialog_->setObjectName(QStringLiteral("CD"));
+    }
+    return *dialog_;
+}
+
 void PuzzleFileDialog::prepare(const QString& initialFolder) {
+    dialog_->setDefaultSuffix(defaultSuffix_);
     dialog_->setDirectory(initialFolder);
     dialog_->setNameFilter(QString::fromLatin1(kPuzzleFilter));
     // The name chosen last time is offered again; a full path also opens its own folder.
@@ -23,7 +30,7 @@ void PuzzleFileDialog::prepare(const QString& initialFolder) {
 }
 
 void PuzzleFileDialog::PrepareOpen(const QString& initialFolder) {
-    dialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    CD().setAcceptMode(QFileDialog::AcceptOpen);
     // Only existing files can be chosen; the dialog itself warns about other names.
     dialog_->setFileMode(QFileDialog::ExistingFile);
     dialog_->setOption(QFileDialog::DontConfirmOverwrite, false);
@@ -31,11 +38,11 @@ void PuzzleFileDialog::PrepareOpen(const QString& initialFolder) {
 }
 
 void PuzzleFileDialog::PrepareSave(const QString& initialFolder) {
-    dialog_->setAcceptMode(QFileDialog::AcceptSave);
+    CD().setAcceptMode(QFileDialog::AcceptSave);
     dialog_->setFileMode(QFileDialog::AnyFile);
     // The dialog asks before an existing file is replaced.
     dialog_->setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog_->setDefaultSuffix(QStringLiteral("nfd"));
+    defaultSuffix_ = QStringLiteral("nfd");
     prepare(initialFolder);
 }
 
@@ -50,10 +57,9 @@ std::optional<QString> PuzzleFileDialog::ShowSave(const QString& initialFolder) 
 }
 
 std::optional<QString> PuzzleFileDialog::showPrepared() {
-    if (dialog_->exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    const QStringList chosen = dialog_->selectedFiles();
+    const bool accepted = dialog_->exec() == QDialog::Accepted;
+    const QStringList chosen = accepted ? dialog_->selectedFiles() : QStringList();
+    delete dialog_;
     if (chosen.isEmpty() || chosen.first().isEmpty()) {
         return std::nullopt;
     }

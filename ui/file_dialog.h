@@ -1,7 +1,10 @@
 // The one Open/Save dialog of the game window, CD, shared by File > Load and File > Save as.
-// The name chosen in one showing is the initial name of the next, of either kind.
+// The name chosen in one showing is the initial name of the next, of either kind. Each showing
+// gets a fresh dialog that is gone once it closes, and with it every popup it opened (the
+// name field's suggestion list), so nothing of it stays on screen holding the keys.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <optional>
 
@@ -27,15 +30,19 @@ class PuzzleFileDialog {
     void PrepareOpen(const QString& initialFolder);
     void PrepareSave(const QString& initialFolder);
 
-    QFileDialog& CD() { return *dialog_; }
+    // The dialog being prepared or shown.
+    QFileDialog& CD();
     const QString& LastFileName() const { return lastFileName_; }
 
   private:
     void prepare(const QString& initialFolder);
     std::optional<QString> showPrepared();
 
-    QFileDialog* dialog_;
+    QWidget* parent_;
+    QPointer<QFileDialog> dialog_;
     QString lastFileName_;
+    // Save as sets the default extension, and it stays set for later showings of either kind.
+    QString defaultSuffix_;
 };
 
 }  // namespace ninefold

@@ -24,6 +24,7 @@
 #include "ui/game_layout.h"
 #include "ui/key_codes.h"
 #include "ui/menu_bar.h"
+#include "ui/modal_key_guard.h"
 #include "ui/mouse_wheel.h"
 #include "ui/paint_scheduler.h"
 #include "ui/solve_box.h"
@@ -64,6 +65,7 @@ frmGame::frmGame(QWidget* parent) : QMainWindow(parent) {
     centralWidget()->setBackgroundRole(QPalette::Window);
     createMenus();
     createControls();
+    new ModalKeyGuard(this);
     paints_ = new PaintScheduler([this](int i) { cells_[i]->update(); },
                                  [this] {
                                      if (!session_.OperationRunning()) {

@@ -193,5 +193,23 @@ TEST(TranslateKey, MatchesKeysByPhysicalMeaning) {
     }
 }
 
+// Enter held down in a message box that closed on its press goes on arriving at the board, as
+// X repeats it; none of it may step the current cell until the key is let go.
+TEST_F(KeyInputTest, AKeyPressedInAnotherWindowNeverReachesTheBoard) {
+    QWidget box;
+    cellBox(30)->setFocus();
+    const auto send = [](QWidget* to, QEvent::Type type, bool repeat) {
+        QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
+        QCoreApplication::sendEvent(to, &key);
+    };
+    send(&box, QEvent::KeyPress, false);
+    send(cellBox(30), QEvent::KeyRelease, true);
+    send(cellBox(30), QEvent::KeyPress, true);
+    EXPECT_EQ(cell(30).Digit, 0);
+    send(cellBox(30), QEvent::KeyRelease, false);
+    send(cellBox(30), QEvent::KeyPress, false);
+    EXPECT_EQ(cell(30).Digit, 1);
+}
+
 }  // namespace
 }  // namespace ninefold::testing
