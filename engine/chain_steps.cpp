@@ -63,7 +63,6 @@ Technique xChainName(const Chain& chain) {
 // Shortest X-chain for one digit from one start, no longer than `longest` links.
 void searchXChain(const std::array<CellSet, kCellCount + 1>& strong, const CellSet& candidates,
                   int digit, int start, int longest, std::optional<Chain>& best) {
-    const auto& peers = kPeerSets;
     std::array<int8_t, kCellCount + 1> parentOff{};  // reached by a weak link: "not the digit"
     std::array<int8_t, kCellCount + 1> parentOn{};   // reached by a strong link: "the digit"
     parentOff.fill(-1);
@@ -85,7 +84,7 @@ void searchXChain(const std::array<CellSet, kCellCount + 1>& strong, const CellS
         }
         for (CellSet o = on; length >= 3 && !o.Empty();) {
             const int end = o.Take();
-            const CellSet targets = candidates & peers[start] & peers[end];
+            const CellSet targets = candidates & kPeerSets[start] & kPeerSets[end];
             if (end == start || targets.Empty()) {
                 continue;
             }
@@ -100,7 +99,7 @@ void searchXChain(const std::array<CellSet, kCellCount + 1>& strong, const CellS
         frontier = CellSet{};
         for (CellSet o = on; !o.Empty();) {
             const int c = o.Take();
-            CellSet fresh = (peers[c] & candidates).Without(reachedOff);
+            CellSet fresh = (kPeerSets[c] & candidates).Without(reachedOff);
             reachedOff = reachedOff | fresh;
             frontier = frontier | fresh;
             while (!fresh.Empty()) {
@@ -169,9 +168,8 @@ namespace {
 // cell holding v to a peer of two candidates that then cannot hold v.
 void searchXYChain(const HintGrid& grid, const std::array<CellSet, 10>& twoWith, int s, int x,
                    int longest, std::optional<Chain>& best) {
-    const auto& peers = kPeerSets;
-    std::array<int16_t, (kCellCount + 1) * 10>
-        parent{};  // states are cell * 10 + the digit it would hold
+    // States are cell * 10 + the digit the cell would hold.
+    std::array<int16_t, (kCellCount + 1) * 10> parent{};
     parent.fill(-2);
     const int first = s * 10 + LowestOf(grid.masks[s] & ~Bit(x));
     parent[first] = -1;
@@ -181,7 +179,7 @@ void searchXYChain(const HintGrid& grid, const std::array<CellSet, 10>& twoWith,
         std::vector<int> next;
         for (const int state : layer) {
             const int v = state % 10;
-            for (CellSet n = twoWith[v] & peers[state / 10]; !n.Empty();) {
+            for (CellSet n = twoWith[v] & kPeerSets[state / 10]; !n.Empty();) {
                 const int cell = n.Take();
                 const int to = cell * 10 + LowestOf(grid.masks[cell] & ~Bit(v));
                 if (parent[to] != -2) {
@@ -189,7 +187,7 @@ void searchXYChain(const HintGrid& grid, const std::array<CellSet, 10>& twoWith,
                 }
                 parent[to] = static_cast<int16_t>(state);
                 next.push_back(to);
-                const CellSet targets = candidates & peers[s] & peers[cell];
+                const CellSet targets = candidates & kPeerSets[s] & kPeerSets[cell];
                 if (to % 10 != x || cell == s || cells < 3 || targets.Empty()) {
                     continue;
                 }
