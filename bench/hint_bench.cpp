@@ -39,20 +39,20 @@ struct FileFigures {
 };
 
 // Checks every step against the solution and that the steps fill the grid.
-void checkSteps(const hints::GridDigits& digits, const hints::Explanation& e, FileFigures& f) {
-    hints::GridDigits solution{};
+void checkSteps(const DigitGrid& digits, const hints::Explanation& e, FileFigures& f) {
+    DigitGrid solution{};
     hints::JudgeSolutions(digits, solution);
-    hints::GridDigits filled = digits;
+    DigitGrid filled = digits;
     for (const hints::Step& step : e.steps) {
         ++f.steps;
         f.searchSteps += step.technique == hints::Technique::TrialBySearch ? 1 : 0;
         bool sound = true;
         for (const hints::CellDigit& p : step.place) {
-            sound = sound && solution[p.cell - 1] == p.digit;
-            filled[p.cell - 1] = p.digit;
+            sound = sound && solution[p.cell] == p.digit;
+            filled[p.cell] = p.digit;
         }
         for (const hints::CellDigit& x : step.eliminate) {
-            sound = sound && solution[x.cell - 1] != x.digit;
+            sound = sound && solution[x.cell] != x.digit;
         }
         if (!sound) {
             ++f.unsound;
@@ -72,10 +72,10 @@ FileFigures runFile(const fs::path& path) {
             continue;
         }
         ++f.puzzles;
-        hints::GridDigits digits{};
+        DigitGrid digits{};
         Board board;
-        for (int c = 0; c < 81; ++c) {
-            digits[c] = (*grid)[c].Digit;
+        for (int c = 1; c <= kCellCount; ++c) {
+            digits[c] = (*grid)[c - 1].Digit;
         }
         board.WriteCells(*grid);
         const auto start = Clock::now();

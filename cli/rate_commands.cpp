@@ -26,9 +26,9 @@ std::string puzzleLine(const CellGrid& grid) {
 }
 
 Explanation explain(const CellGrid& grid) {
-    hints::GridDigits digits{};
-    for (int c = 0; c < kCellCount; ++c) {
-        digits[c] = grid[c].Digit <= 9 ? grid[c].Digit : 0;
+    DigitGrid digits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        digits[c] = grid[c - 1].Digit <= 9 ? grid[c - 1].Digit : 0;
     }
     return hints::ExplainPuzzle(digits);
 }

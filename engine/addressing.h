@@ -9,6 +9,10 @@ namespace ninefold {
 
 constexpr int kCellCount = 81;
 
+// The digits of a grid indexed by cell number, as the Board's cells are; element 0 unused,
+// 0 an empty cell.
+using DigitGrid = std::array<uint8_t, kCellCount + 1>;
+
 // One row, column or box: its nine cell indices in the order the checks walk them.
 using Unit = std::array<uint8_t, 9>;
 

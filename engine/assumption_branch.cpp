@@ -7,11 +7,11 @@ namespace ninefold::hints {
 
 namespace {
 
-// The three units of each cell as bits 0-26.
-const std::array<uint32_t, 81> kUnitBits = [] {
-    std::array<uint32_t, 81> b{};
-    for (int c = 0; c < 81; ++c) {
-        for (const uint8_t u : Tables().unitsOf[c]) {
+// The three units of each cell as bits 0-26; element 0 unused.
+constexpr std::array<uint32_t, kCellCount + 1> kUnitBits = [] {
+    std::array<uint32_t, kCellCount + 1> b{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        for (const uint8_t u : kCellUnits[c]) {
             b[c] |= uint32_t{1} << u;
         }
     }
@@ -46,7 +46,7 @@ class Propagation {
         g.digits[cell] = static_cast<uint8_t>(digit);
         g.masks[cell] = 0;
         dirty_ |= kUnitBits[cell];
-        for (const uint8_t p : Tables().peers[cell]) {
+        for (const uint8_t p : kPeers[cell]) {
             if (!g.Has(p, digit)) {
                 continue;
             }
@@ -76,7 +76,7 @@ class Propagation {
 
     void hiddenSingles(int unit) {
         const HintGrid& g = b_.grid;
-        const auto& cells = Tables().units[unit];
+        const auto& cells = kUnits[unit];
         uint16_t once = 0;
         uint16_t twice = 0;
         uint16_t placed = 0;
@@ -106,7 +106,7 @@ class Propagation {
 
     AssumptionBranch& b_;
     // Each cell is queued at most once per candidate it loses, so 81 * 9 entries suffice.
-    std::array<uint8_t, 81 * 9> queue_;  // only entries head_ to tail_ are ever read
+    std::array<uint8_t, kCellCount * 9> queue_;  // only entries head_ to tail_ are ever read
     int head_ = 0;
     int tail_ = 0;
     uint32_t dirty_ = 0;  // units where a candidate left since they were last checked

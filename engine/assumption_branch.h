@@ -12,7 +12,7 @@ namespace ninefold::hints {
 struct AssumptionBranch {
     HintGrid grid;
     // removedAt[cell * 10 + digit]: after how many placements the candidate left (0: never).
-    std::array<uint8_t, 810> removedAt{};
+    std::array<uint8_t, (kCellCount + 1) * 10> removedAt{};
     int placements = 0;          // placements made, the assumed one included
     bool contradiction = false;  // a cell without candidates or a digit without a place
 

@@ -1,5 +1,5 @@
-// A set of cells 0-80 as two machine words, for the chain searches' quick unions and
-// intersections of peers and candidates.
+// A set of cells 1-81 as two machine words, for the chain searches' quick unions and
+// intersections of peers and candidates, and for telling whether two cells see each other.
 #pragma once
 
 #include <bit>
@@ -8,17 +8,17 @@
 namespace ninefold::hints {
 
 struct CellSet {
-    uint64_t low = 0;   // cells 0-63
-    uint64_t high = 0;  // cells 64-80
+    uint64_t low = 0;   // cells 1-63 (bit 0 unused)
+    uint64_t high = 0;  // cells 64-81
 
-    void Add(int cell) {
+    constexpr void Add(int cell) {
         if (cell < 64) {
             low |= uint64_t{1} << cell;
         } else {
             high |= uint64_t{1} << (cell - 64);
         }
     }
-    bool Has(int cell) const {
+    constexpr bool Has(int cell) const {
         return cell < 64 ? ((low >> cell) & 1U) != 0 : ((high >> (cell - 64)) & 1U) != 0;
     }
     bool Empty() const { return low == 0 && high == 0; }

@@ -14,22 +14,9 @@ namespace {
 
 constexpr int kLongestChain = 16;
 
-const std::array<CellSet, 81>& peerSets() {
-    static const std::array<CellSet, 81> sets = [] {
-        std::array<CellSet, 81> s{};
-        for (int c = 0; c < 81; ++c) {
-            for (const uint8_t p : Tables().peers[c]) {
-                s[c].Add(p);
-            }
-        }
-        return s;
-    }();
-    return sets;
-}
-
 CellSet candidateSet(const HintGrid& grid, int digit) {
     CellSet set;
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         if (grid.Has(c, digit)) {
             set.Add(c);
         }
@@ -67,18 +54,17 @@ Technique xChainName(const Chain& chain) {
     if (first == last && first != 2) {
         return Technique::Skyscraper;
     }
-    if (first != 2 && last != 2 && BoxIndexOf(chain.cells[1]) == BoxIndexOf(chain.cells[2])) {
+    if (first != 2 && last != 2 && BoxOf(chain.cells[1]) == BoxOf(chain.cells[2])) {
         return Technique::TwoStringKite;
     }
     return Technique::XChain;
 }
 
 // Shortest X-chain for one digit from one start, no longer than `longest` links.
-void searchXChain(const std::array<CellSet, 81>& strong, const CellSet& candidates, int digit,
-                  int start, int longest, std::optional<Chain>& best) {
-    const auto& peers = peerSets();
-    std::array<int8_t, 81> parentOff{};  // reached by a weak link: "not the digit"
-    std::array<int8_t, 81> parentOn{};   // reached by a strong link: "the digit"
+void searchXChain(const std::array<CellSet, kCellCount + 1>& strong, const CellSet& candidates,
+                  int digit, int start, int longest, std::optional<Chain>& best) {
+    std::array<int8_t, kCellCount + 1> parentOff{};  // reached by a weak link: "not the digit"
+    std::array<int8_t, kCellCount + 1> parentOn{};   // reached by a strong link: "the digit"
     parentOff.fill(-1);
     parentOn.fill(-1);
     CellSet reachedOff;
@@ -98,7 +84,7 @@ void searchXChain(const std::array<CellSet, 81>& strong, const CellSet& candidat
         }
         for (CellSet o = on; length >= 3 && !o.Empty();) {
             const int end = o.Take();
-            const CellSet targets = candidates & peers[start] & peers[end];
+            const CellSet targets = candidates & kPeerSets[start] & kPeerSets[end];
             if (end == start || targets.Empty()) {
                 continue;
             }
@@ -113,7 +99,7 @@ void searchXChain(const std::array<CellSet, 81>& strong, const CellSet& candidat
         frontier = CellSet{};
         for (CellSet o = on; !o.Empty();) {
             const int c = o.Take();
-            CellSet fresh = (peers[c] & candidates).Without(reachedOff);
+            CellSet fresh = (kPeerSets[c] & candidates).Without(reachedOff);
             reachedOff = reachedOff | fresh;
             frontier = frontier | fresh;
             while (!fresh.Empty()) {
@@ -142,12 +128,12 @@ std::optional<Step> FindXChain(const HintGrid& grid) {
     std::optional<Chain> best;
     for (int d = 1; d <= 9; ++d) {
         const CellSet candidates = candidateSet(grid, d);
-        std::array<CellSet, 81> strong{};
+        std::array<CellSet, kCellCount + 1> strong{};
         for (int u = 0; u < 27; ++u) {
             const uint16_t places = grid.Positions(u, d);
             if (CountOf(places) == 2) {
-                const int a = Tables().units[u][LowestOf(places)];
-                const int b = Tables().units[u][15 - std::countl_zero(places)];
+                const int a = kUnits[u][LowestOf(places)];
+                const int b = kUnits[u][15 - std::countl_zero(places)];
                 strong[a].Add(b);
                 strong[b].Add(a);
             }
@@ -182,8 +168,8 @@ namespace {
 // cell holding v to a peer of two candidates that then cannot hold v.
 void searchXYChain(const HintGrid& grid, const std::array<CellSet, 10>& twoWith, int s, int x,
                    int longest, std::optional<Chain>& best) {
-    const auto& peers = peerSets();
-    std::array<int16_t, 810> parent{};  // states are cell * 10 + the digit it would hold
+    // States are cell * 10 + the digit the cell would hold.
+    std::array<int16_t, (kCellCount + 1) * 10> parent{};
     parent.fill(-2);
     const int first = s * 10 + LowestOf(grid.masks[s] & ~Bit(x));
     parent[first] = -1;
@@ -193,7 +179,7 @@ void searchXYChain(const HintGrid& grid, const std::array<CellSet, 10>& twoWith,
         std::vector<int> next;
         for (const int state : layer) {
             const int v = state % 10;
-            for (CellSet n = twoWith[v] & peers[state / 10]; !n.Empty();) {
+            for (CellSet n = twoWith[v] & kPeerSets[state / 10]; !n.Empty();) {
                 const int cell = n.Take();
                 const int to = cell * 10 + LowestOf(grid.masks[cell] & ~Bit(v));
                 if (parent[to] != -2) {
@@ -201,7 +187,7 @@ void searchXYChain(const HintGrid& grid, const std::array<CellSet, 10>& twoWith,
                 }
                 parent[to] = static_cast<int16_t>(state);
                 next.push_back(to);
-                const CellSet targets = candidates & peers[s] & peers[cell];
+                const CellSet targets = candidates & kPeerSets[s] & kPeerSets[cell];
                 if (to % 10 != x || cell == s || cells < 3 || targets.Empty()) {
                     continue;
                 }
@@ -221,7 +207,7 @@ void searchXYChain(const HintGrid& grid, const std::array<CellSet, 10>& twoWith,
 
 std::optional<Step> FindXYChain(const HintGrid& grid) {
     std::array<CellSet, 10> twoWith{};  // cells of two candidates, by the digits they hold
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         if (CountOf(grid.masks[c]) == 2) {
             for (int d = 1; d <= 9; ++d) {
                 if (grid.Has(c, d)) {
@@ -231,7 +217,7 @@ std::optional<Step> FindXYChain(const HintGrid& grid) {
         }
     }
     std::optional<Chain> best;
-    for (int s = 0; s < 81; ++s) {
+    for (int s = 1; s <= kCellCount; ++s) {
         for (int x = 1; x <= 9; ++x) {
             if (CountOf(grid.masks[s]) != 2 || !grid.Has(s, x)) {
                 continue;

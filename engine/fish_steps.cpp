@@ -52,7 +52,7 @@ struct FishSearch {
             if ((covers & Bit(x)) == 0) {
                 continue;
             }
-            const auto& cells = Tables().units[crossFirst + x];
+            const auto& cells = kUnits[crossFirst + x];
             for (int k = 0; k < 9; ++k) {
                 if ((bases & Bit(k)) == 0 && grid.Has(cells[k], digit)) {
                     eliminations.push_back({cells[k], static_cast<uint8_t>(digit)});

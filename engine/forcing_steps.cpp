@@ -24,7 +24,7 @@ class BranchCache {
 
   private:
     const HintGrid& grid_;
-    std::array<std::unique_ptr<AssumptionBranch>, 810> branches_;
+    std::array<std::unique_ptr<AssumptionBranch>, (kCellCount + 1) * 10> branches_;
 };
 
 struct Conclusion {
@@ -53,7 +53,7 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
             (placement ? best.place : best.eliminate).push_back(cd);
         }
     };
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         if (grid.digits[c] != 0) {
             continue;
         }
@@ -116,7 +116,7 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
             source = what;
         }
     };
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         const int n = CountOf(grid.masks[c]);
         if (n < 2 || n > 3) {
             continue;
@@ -140,8 +140,8 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
             std::vector<int> cells;
             for (int k = 0; k < 9; ++k) {
                 if ((places & Bit(k)) != 0) {
-                    sources.push_back({Tables().units[u][k], static_cast<uint8_t>(d)});
-                    cells.push_back(Tables().units[u][k]);
+                    sources.push_back({kUnits[u][k], static_cast<uint8_t>(d)});
+                    cells.push_back(kUnits[u][k]);
                 }
             }
             consider(sources, "each place of " + std::to_string(d) + " in " + UnitName(u) + " (" +
@@ -158,7 +158,7 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
 std::optional<Step> trial(const HintGrid& grid, BranchCache& cache) {
     int bestLength = 1000;
     CellDigit best{};
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         for (int d = 1; d <= 9; ++d) {
             if (!grid.Has(c, d)) {
                 continue;
@@ -190,9 +190,9 @@ std::optional<Step> FindForcingChainOrTrial(const HintGrid& grid) {
     return trial(grid, cache);
 }
 
-std::optional<Step> FindTrialBySearch(const HintGrid& grid, const GridDigits& solution) {
+std::optional<Step> FindTrialBySearch(const HintGrid& grid, const DigitGrid& solution) {
     int bestCell = -1;
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         const int n = CountOf(grid.masks[c]);
         if (n >= 2 && (bestCell < 0 || n < CountOf(grid.masks[bestCell]))) {
             bestCell = c;

@@ -17,6 +17,6 @@ std::optional<Step> FindForcingChainOrTrial(const HintGrid& grid);
 // Removes a candidate that differs from the puzzle's one solution, from a cell with as few
 // candidates as possible: always possible while the grid is unsolved, which is what lets
 // every puzzle with one solution be explained to the end.
-std::optional<Step> FindTrialBySearch(const HintGrid& grid, const GridDigits& solution);
+std::optional<Step> FindTrialBySearch(const HintGrid& grid, const DigitGrid& solution);
 
 }  // namespace ninefold::hints

@@ -14,8 +14,8 @@ constexpr const char* kSeveralText =
     "The digits on the board allow more than one solution, so no step follows from them.";
 constexpr const char* kCompleteText = "Every cell is filled: there is no step left.";
 
-bool digitsClash(const hints::GridDigits& digits) {
-    for (const auto& unit : hints::Tables().units) {
+bool digitsClash(const DigitGrid& digits) {
+    for (const auto& unit : kUnits) {
         uint16_t seen = 0;
         for (const uint8_t c : unit) {
             const uint16_t bit = digits[c] == 0 ? 0 : hints::Bit(digits[c]);
@@ -35,10 +35,10 @@ Hint refusal(HintKind kind, const char* text) {
 }  // namespace
 
 Hint NextHint(const Board& board) {
-    hints::GridDigits digits{};
+    DigitGrid digits{};
     bool complete = true;
-    for (int c = 0; c < kCellCount; ++c) {
-        const uint8_t d = board.Cells[c + 1].Digit;
+    for (int c = 1; c <= kCellCount; ++c) {
+        const uint8_t d = board.Cells[c].Digit;
         digits[c] = d <= 9 ? d : 0;
         complete = complete && digits[c] != 0;
     }
@@ -48,7 +48,7 @@ Hint NextHint(const Board& board) {
     if (complete) {
         return refusal(HintKind::Complete, kCompleteText);
     }
-    hints::GridDigits solution{};
+    DigitGrid solution{};
     switch (hints::JudgeSolutions(digits, solution)) {
         case hints::SolutionVerdict::None:
             return refusal(HintKind::NoSolution, kNoSolutionText);

@@ -1,38 +1,40 @@
 // The step solver's working grid: each cell's digit and, while it is empty, its candidates as
-// one bit mask (bit d for digit d), with the unit and peer tables its techniques walk.
+// one bit mask (bit d for digit d). Cells are numbered 1-81 and units 0-26 as everywhere in
+// the engine, so the techniques walk the one unit and peer tables of addressing.h.
 #pragma once
 
 #include <array>
 #include <bit>
 #include <cstdint>
 
-namespace ninefold::hints {
+#include "engine/addressing.h"
+#include "engine/cell_set.h"
 
-// Cells here are numbered 0-80 row by row; steps name them 1-81 as the rest of the game does.
-using GridDigits = std::array<uint8_t, 81>;
+namespace ninefold::hints {
 
 constexpr uint16_t kAllCandidates = 0x3FE;
 
-// Units 0-8 are rows, 9-17 columns, 18-26 boxes, each with its cells in reading order.
-struct HintTables {
-    std::array<std::array<uint8_t, 9>, 27> units;
-    std::array<std::array<uint8_t, 20>, 81> peers;
-    std::array<std::array<uint8_t, 3>, 81> unitsOf;  // the row, column and box of a cell
-};
-const HintTables& Tables();
+constexpr int RowOf(int cell) {  // 1-9
+    return CellRowCol(cell).row;
+}
+constexpr int ColumnOf(int cell) {  // 1-9
+    return CellRowCol(cell).column;
+}
 
-constexpr int RowOf(int cell) {
-    return cell / 9;
-}
-constexpr int ColumnOf(int cell) {
-    return cell % 9;
-}
-constexpr int BoxIndexOf(int cell) {
-    return (cell / 27) * 3 + (cell % 9) / 3;
-}
+// Per cell, its 20 peers as one set, so asking whether two cells see each other is one bit
+// test; element 0 unused.
+inline constexpr std::array<CellSet, kCellCount + 1> kPeerSets = [] {
+    std::array<CellSet, kCellCount + 1> sets{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        for (const uint8_t p : kPeers[c]) {
+            sets[c].Add(p);
+        }
+    }
+    return sets;
+}();
+
 constexpr bool Sees(int a, int b) {
-    return a != b &&
-           (RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) || BoxIndexOf(a) == BoxIndexOf(b));
+    return kPeerSets[a].Has(b);
 }
 constexpr uint16_t Bit(int digit) {
     return static_cast<uint16_t>(1U << digit);
@@ -54,11 +56,11 @@ inline int LowestOf(uint16_t mask) {
 }
 
 struct HintGrid {
-    GridDigits digits{};               // 0 for an empty cell
-    std::array<uint16_t, 81> masks{};  // candidates of empty cells; 0 on filled ones
+    DigitGrid digits{};                            // 0 for an empty cell
+    std::array<uint16_t, kCellCount + 1> masks{};  // candidates of empty cells; 0 on filled ones
 
     // Candidates from the digits alone: every digit that no peer holds.
-    static HintGrid FromDigits(const GridDigits& digits);
+    static HintGrid FromDigits(const DigitGrid& digits);
 
     // Writes the digit and takes it from the candidates of the cell's peers.
     void Place(int cell, int digit);

@@ -17,19 +17,18 @@ struct Lock {
 
 // Every confinement of a digit of unit `from` into another unit that removes candidates.
 void collectLocks(const HintGrid& grid, int from, std::vector<Lock>& locks) {
-    const auto& t = Tables();
     for (int d = 1; d <= 9; ++d) {
         int shared[3] = {-1, -1, -1};  // the row, column and box every place has in common
         bool first = true;
         bool any = false;
-        for (const uint8_t c : t.units[from]) {
+        for (const uint8_t c : kUnits[from]) {
             if (!grid.Has(c, d)) {
                 continue;
             }
             any = true;
             for (int k = 0; k < 3; ++k) {
                 shared[k] =
-                    first ? t.unitsOf[c][k] : (shared[k] == t.unitsOf[c][k] ? shared[k] : -1);
+                    first ? kCellUnits[c][k] : (shared[k] == kCellUnits[c][k] ? shared[k] : -1);
             }
             first = false;
         }
@@ -41,9 +40,9 @@ void collectLocks(const HintGrid& grid, int from, std::vector<Lock>& locks) {
                 continue;
             }
             Lock lock{from, into, d, {}};
-            for (const uint8_t c : t.units[into]) {
-                if (grid.Has(c, d) && t.unitsOf[c][0] != from && t.unitsOf[c][1] != from &&
-                    t.unitsOf[c][2] != from) {
+            for (const uint8_t c : kUnits[into]) {
+                if (grid.Has(c, d) && kCellUnits[c][0] != from && kCellUnits[c][1] != from &&
+                    kCellUnits[c][2] != from) {
                     lock.eliminations.push_back({c, static_cast<uint8_t>(d)});
                 }
             }

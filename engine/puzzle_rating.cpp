@@ -24,9 +24,9 @@ Rating RateSteps(const std::vector<Step>& steps) {
     return rating;
 }
 
-Explanation ExplainPuzzle(const GridDigits& digits) {
+Explanation ExplainPuzzle(const DigitGrid& digits) {
     Explanation explanation;
-    GridDigits solution{};
+    DigitGrid solution{};
     switch (JudgeSolutions(digits, solution)) {
         case SolutionVerdict::None:
             explanation.status = PuzzleStatus::NoSolution;

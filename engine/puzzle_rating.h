@@ -26,7 +26,7 @@ struct Explanation {
 
 // Explains the puzzle's digits (0 empty) from the candidates they leave. A puzzle without
 // exactly one solution gets its status and no steps.
-Explanation ExplainPuzzle(const GridDigits& digits);
+Explanation ExplainPuzzle(const DigitGrid& digits);
 
 Rating RateSteps(const std::vector<Step>& steps);
 

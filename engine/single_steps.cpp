@@ -12,7 +12,7 @@ uint16_t loneDigits(const HintGrid& grid, int unit, uint16_t& placed) {
     uint16_t once = 0;
     uint16_t twice = 0;
     placed = 0;
-    for (const uint8_t c : Tables().units[unit]) {
+    for (const uint8_t c : kUnits[unit]) {
         placed |= Bit(grid.digits[c]);
         twice |= once & grid.masks[c];
         once |= grid.masks[c];
@@ -28,7 +28,7 @@ std::optional<HiddenSingle> firstHiddenSingle(const HintGrid& grid, int firstUni
             continue;
         }
         const int digit = LowestOf(lone);
-        for (const uint8_t c : Tables().units[u]) {
+        for (const uint8_t c : kUnits[u]) {
             if (grid.Has(c, digit)) {
                 return HiddenSingle{{c, static_cast<uint8_t>(digit)}, u};
             }
@@ -44,7 +44,7 @@ std::optional<Step> FindFullHouse(const HintGrid& grid) {
         int empty = -1;
         int emptyCount = 0;
         uint16_t placed = 0;
-        for (const uint8_t c : Tables().units[u]) {
+        for (const uint8_t c : kUnits[u]) {
             placed |= Bit(grid.digits[c]);
             if (grid.digits[c] == 0) {
                 empty = c;
@@ -79,7 +79,7 @@ std::optional<Step> FindHiddenSingle(const HintGrid& grid, bool inBoxes) {
 }
 
 std::optional<Step> FindNakedSingle(const HintGrid& grid) {
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         if (grid.digits[c] == 0 && CountOf(grid.masks[c]) == 1) {
             const int digit = LowestOf(grid.masks[c]);
             return MakeStep(Technique::NakedSingle, 23,

@@ -11,10 +11,6 @@
 
 namespace ninefold {
 
-// The digits of a grid indexed by cell number, as the Board's cells are; element 0 unused,
-// 0 an empty cell.
-using DigitGrid = std::array<uint8_t, kCellCount + 1>;
-
 // The digits of 81 cells given in cell order (a CellGrid, or the Board's cells 1–81).
 DigitGrid DigitsOf(std::span<const CellState, kCellCount> cells);
 

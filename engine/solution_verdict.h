@@ -2,13 +2,13 @@
 // of the step solver asks first, answered in this one place.
 #pragma once
 
-#include "engine/hint_grid.h"
+#include "engine/addressing.h"
 
 namespace ninefold::hints {
 
 enum class SolutionVerdict { None, One, Several };
 
 // Digits that clash have no solution. `solution` receives the one solution when there is one.
-SolutionVerdict JudgeSolutions(const GridDigits& digits, GridDigits& solution);
+SolutionVerdict JudgeSolutions(const DigitGrid& digits, DigitGrid& solution);
 
 }  // namespace ninefold::hints

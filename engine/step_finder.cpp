@@ -49,7 +49,7 @@ const Finder kFinders[] = {
 
 }  // namespace
 
-std::optional<Step> FindEasiestStep(const HintGrid& grid, const GridDigits* solution) {
+std::optional<Step> FindEasiestStep(const HintGrid& grid, const DigitGrid* solution) {
     std::optional<Step> best;
     for (const Finder& finder : kFinders) {
         if (best && finder.least >= best->weight) {
@@ -72,13 +72,13 @@ std::optional<Step> FindEasiestStep(const HintGrid& grid, const GridDigits* solu
 bool ApplyStep(HintGrid& grid, const Step& step) {
     bool changed = false;
     for (const CellDigit& e : step.eliminate) {
-        changed = changed || grid.Has(e.cell - 1, e.digit);
-        grid.Eliminate(e.cell - 1, e.digit);
+        changed = changed || grid.Has(e.cell, e.digit);
+        grid.Eliminate(e.cell, e.digit);
     }
     for (const CellDigit& p : step.place) {
-        changed = changed || grid.digits[p.cell - 1] == 0;
-        if (grid.digits[p.cell - 1] == 0) {
-            grid.Place(p.cell - 1, p.digit);
+        changed = changed || grid.digits[p.cell] == 0;
+        if (grid.digits[p.cell] == 0) {
+            grid.Place(p.cell, p.digit);
         }
     }
     return changed;

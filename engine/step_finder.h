@@ -10,7 +10,7 @@ namespace ninefold::hints {
 
 // The step of least weight among all techniques. With the puzzle's one solution given, the
 // steps that rest on uniqueness are allowed too and a step is always found on an unsolved grid.
-std::optional<Step> FindEasiestStep(const HintGrid& grid, const GridDigits* solution);
+std::optional<Step> FindEasiestStep(const HintGrid& grid, const DigitGrid* solution);
 
 // Places the step's digits and removes its candidates (cells 1-81); false when it changed
 // nothing.

@@ -23,8 +23,7 @@ std::string joined(const std::vector<std::string>& parts, const char* separator)
 }  // namespace
 
 std::string CellName(int cell) {
-    return "row " + std::to_string(RowOf(cell) + 1) + ", column " +
-           std::to_string(ColumnOf(cell) + 1);
+    return "row " + std::to_string(RowOf(cell)) + ", column " + std::to_string(ColumnOf(cell));
 }
 
 std::string UnitName(int unit) {
@@ -71,18 +70,9 @@ std::string EliminationText(const std::vector<CellDigit>& eliminations) {
 }
 
 Step MakeStep(Technique technique, int weight, const std::string& body,
-              const std::vector<CellDigit>& place0, const std::vector<CellDigit>& eliminate0) {
-    Step step;
-    step.technique = technique;
-    step.weight = weight;
-    step.text = std::string(InfoOf(technique).name) + ": " + body + ".";
-    for (const CellDigit& p : place0) {
-        step.place.push_back({static_cast<uint8_t>(p.cell + 1), p.digit});
-    }
-    for (const CellDigit& e : eliminate0) {
-        step.eliminate.push_back({static_cast<uint8_t>(e.cell + 1), e.digit});
-    }
-    return step;
+              const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate) {
+    return Step{technique, weight, std::string(InfoOf(technique).name) + ": " + body + ".", place,
+                eliminate};
 }
 
 }  // namespace ninefold::hints

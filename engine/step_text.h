@@ -10,7 +10,7 @@
 
 namespace ninefold::hints {
 
-std::string CellName(int cell);  // cell 0-80
+std::string CellName(int cell);  // cell 1-81
 std::string UnitName(int unit);  // unit 0-26
 // "3", "3 and 7", "3, 5 and 7"
 std::string DigitsText(uint16_t mask);
@@ -19,8 +19,8 @@ std::string CellsText(const std::vector<int>& cells);
 // "7 leaves row 1, column 2 and row 3, column 4; 5 leaves ...", grouped by digit.
 std::string EliminationText(const std::vector<CellDigit>& eliminations);
 
-// A finished step: its text is "NAME: " + body + ".", its cells turned to 1-81.
+// A finished step: its text is "NAME: " + body + ".".
 Step MakeStep(Technique technique, int weight, const std::string& body,
-              const std::vector<CellDigit>& place0, const std::vector<CellDigit>& eliminate0);
+              const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate);
 
 }  // namespace ninefold::hints

@@ -40,7 +40,7 @@ bool forEachSubset(const std::array<uint16_t, 10>& items, uint16_t usable, int s
 std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
     std::optional<Step> step;
     for (int u = 0; u < 27 && !step; ++u) {
-        const auto& cells = Tables().units[u];
+        const auto& cells = kUnits[u];
         std::array<uint16_t, 10> items{};
         uint16_t usable = 0;
         for (int k = 0; k < 9; ++k) {
@@ -83,7 +83,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
     std::optional<Step> plain;
     std::optional<Step> direct;
     for (int u = 0; u < 27 && !direct; ++u) {
-        const auto& cells = Tables().units[u];
+        const auto& cells = kUnits[u];
         std::array<uint16_t, 10> items{};
         uint16_t usable = 0;
         for (int d = 1; d <= 9; ++d) {

@@ -10,7 +10,7 @@ namespace {
 
 // Rows r1, r2 and columns c1, c2 whose four cells lie in exactly two boxes.
 bool spansTwoBoxes(int r1, int r2, int c1, int c2) {
-    return (r1 / 3 == r2 / 3) != (c1 / 3 == c2 / 3);
+    return ((r1 - 1) / 3 == (r2 - 1) / 3) != ((c1 - 1) / 3 == (c2 - 1) / 3);
 }
 
 std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>& cells,
@@ -20,10 +20,10 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
     for (const int c : cells) {
         (grid.masks[c] == pair ? exact : more).push_back(c);
     }
-    const std::string where = "rows " + std::to_string(RowOf(cells[0]) + 1) + " and " +
-                              std::to_string(RowOf(cells[3]) + 1) + ", columns " +
-                              std::to_string(ColumnOf(cells[0]) + 1) + " and " +
-                              std::to_string(ColumnOf(cells[3]) + 1);
+    const std::string where = "rows " + std::to_string(RowOf(cells[0])) + " and " +
+                              std::to_string(RowOf(cells[3])) + ", columns " +
+                              std::to_string(ColumnOf(cells[0])) + " and " +
+                              std::to_string(ColumnOf(cells[3]));
     const std::string digits = DigitsText(pair);
     std::vector<CellDigit> eliminations;
     if (exact.size() == 3) {
@@ -43,7 +43,7 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
         return std::nullopt;
     }
     const int z = LowestOf(extra);
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         if (grid.Has(c, z) && Sees(c, more[0]) && Sees(c, more[1])) {
             eliminations.push_back({static_cast<uint8_t>(c), static_cast<uint8_t>(z)});
         }
@@ -62,15 +62,15 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
 
 std::optional<Step> FindUniqueRectangle(const HintGrid& grid) {
     std::optional<Step> best;
-    for (int r1 = 0; r1 < 9; ++r1) {
-        for (int r2 = r1 + 1; r2 < 9; ++r2) {
-            for (int c1 = 0; c1 < 9; ++c1) {
-                for (int c2 = c1 + 1; c2 < 9; ++c2) {
+    for (int r1 = 1; r1 <= 9; ++r1) {
+        for (int r2 = r1 + 1; r2 <= 9; ++r2) {
+            for (int c1 = 1; c1 <= 9; ++c1) {
+                for (int c2 = c1 + 1; c2 <= 9; ++c2) {
                     if (!spansTwoBoxes(r1, r2, c1, c2)) {
                         continue;
                     }
-                    const std::array<int, 4> cells = {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1,
-                                                      r2 * 9 + c2};
+                    const std::array<int, 4> cells = {CellIndex(r1, c1), CellIndex(r1, c2),
+                                                      CellIndex(r2, c1), CellIndex(r2, c2)};
                     uint16_t common = kAllCandidates;
                     for (const int c : cells) {
                         common &= grid.masks[c];
@@ -96,7 +96,7 @@ std::optional<Step> FindUniqueRectangle(const HintGrid& grid) {
 
 std::optional<Step> FindBugPlusOne(const HintGrid& grid) {
     int odd = -1;
-    for (int c = 0; c < 81; ++c) {
+    for (int c = 1; c <= kCellCount; ++c) {
         const int n = CountOf(grid.masks[c]);
         if (grid.digits[c] != 0) {
             continue;

@@ -14,20 +14,19 @@ std::string withCandidates(const HintGrid& grid, int cell) {
 // Finds pincers A, B of the pivot: both two-candidate peers, A ∪ B ∪ pivot being three
 // digits with z shared by A and B only (XY) or by all three (XYZ).
 std::optional<Step> findWing(const HintGrid& grid, bool xyz) {
-    const auto& t = Tables();
-    for (int pivot = 0; pivot < 81; ++pivot) {
+    for (int pivot = 1; pivot <= kCellCount; ++pivot) {
         const uint16_t pm = grid.masks[pivot];
         if (CountOf(pm) != (xyz ? 3 : 2)) {
             continue;
         }
         for (int i = 0; i < 20; ++i) {
-            const int a = t.peers[pivot][i];
+            const int a = kPeers[pivot][i];
             const uint16_t am = grid.masks[a];
             if (CountOf(am) != 2 || CountOf(am & pm) != (xyz ? 2 : 1)) {
                 continue;
             }
             for (int j = i + 1; j < 20; ++j) {
-                const int b = t.peers[pivot][j];
+                const int b = kPeers[pivot][j];
                 const uint16_t bm = grid.masks[b];
                 if (CountOf(bm) != 2 || bm == am || CountOf(am | bm | pm) != 3 ||
                     CountOf(bm & pm) != (xyz ? 2 : 1)) {
@@ -39,7 +38,7 @@ std::optional<Step> findWing(const HintGrid& grid, bool xyz) {
                 }
                 const int z = LowestOf(shared);
                 std::vector<CellDigit> eliminations;
-                for (int c = 0; c < 81; ++c) {
+                for (int c = 1; c <= kCellCount; ++c) {
                     if (c != pivot && grid.Has(c, z) && Sees(c, a) && Sees(c, b) &&
                         (!xyz || Sees(c, pivot))) {
                         eliminations.push_back({static_cast<uint8_t>(c), static_cast<uint8_t>(z)});

@@ -15,10 +15,10 @@
 namespace ninefold::hints {
 namespace {
 
-GridDigits digitsOf(std::string_view line) {
-    GridDigits digits{};
-    for (int c = 0; c < 81; ++c) {
-        digits[c] = line[c] == '.' ? 0 : static_cast<uint8_t>(line[c] - '0');
+DigitGrid digitsOf(std::string_view line) {
+    DigitGrid digits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        digits[c] = line[c - 1] == '.' ? 0 : static_cast<uint8_t>(line[c - 1] - '0');
     }
     return digits;
 }
@@ -39,21 +39,21 @@ constexpr const char* kSample[] = {
 TEST(PuzzleRating, EveryStepAgreesWithTheSolutionAndTheStepsFillTheGrid) {
     for (const char* puzzle : kSample) {
         SCOPED_TRACE(puzzle);
-        const GridDigits digits = digitsOf(puzzle);
-        GridDigits solution{};
+        const DigitGrid digits = digitsOf(puzzle);
+        DigitGrid solution{};
         ASSERT_EQ(JudgeSolutions(digits, solution), SolutionVerdict::One);
         const Explanation e = ExplainPuzzle(digits);
         ASSERT_EQ(e.status, PuzzleStatus::Solved);
-        GridDigits filled = digits;
+        DigitGrid filled = digits;
         for (const Step& step : e.steps) {
             ASSERT_TRUE(!step.place.empty() || !step.eliminate.empty()) << step.text;
             ASSERT_TRUE(step.text.ends_with(".")) << step.text;
             for (const CellDigit& p : step.place) {
-                ASSERT_EQ(solution[p.cell - 1], p.digit) << step.text;
-                filled[p.cell - 1] = p.digit;
+                ASSERT_EQ(solution[p.cell], p.digit) << step.text;
+                filled[p.cell] = p.digit;
             }
             for (const CellDigit& x : step.eliminate) {
-                ASSERT_NE(solution[x.cell - 1], x.digit) << step.text;
+                ASSERT_NE(solution[x.cell], x.digit) << step.text;
             }
         }
         EXPECT_EQ(filled, solution);

@@ -15,10 +15,10 @@
 namespace ninefold::hints {
 namespace {
 
-GridDigits digitsOf(const std::string& line) {
-    GridDigits digits{};
-    for (int c = 0; c < 81; ++c) {
-        digits[c] = line[c] == '.' ? 0 : static_cast<uint8_t>(line[c] - '0');
+DigitGrid digitsOf(const std::string& line) {
+    DigitGrid digits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        digits[c] = line[c - 1] == '.' ? 0 : static_cast<uint8_t>(line[c - 1] - '0');
     }
     return digits;
 }
@@ -126,8 +126,8 @@ const TechniqueRow kRows[] = {
 TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
     for (const TechniqueRow& row : kRows) {
         SCOPED_TRACE(InfoOf(row.technique).name + std::string(" on ") + row.board);
-        const GridDigits digits = digitsOf(row.board);
-        GridDigits solution{};
+        const DigitGrid digits = digitsOf(row.board);
+        DigitGrid solution{};
         ASSERT_EQ(JudgeSolutions(digits, solution), SolutionVerdict::One);
         const HintGrid grid = HintGrid::FromDigits(digits);
         const std::optional<Step> step = FindEasiestStep(grid, &solution);
@@ -136,10 +136,10 @@ TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
         EXPECT_EQ(compact(step->place), row.place);
         EXPECT_EQ(compact(step->eliminate), row.eliminate);
         for (const CellDigit& p : step->place) {
-            EXPECT_EQ(solution[p.cell - 1], p.digit);
+            EXPECT_EQ(solution[p.cell], p.digit);
         }
         for (const CellDigit& e : step->eliminate) {
-            EXPECT_NE(solution[e.cell - 1], e.digit);
+            EXPECT_NE(solution[e.cell], e.digit);
         }
         // Steps that rest on the one solution wait until it is known.
         const std::optional<Step> unknown = FindEasiestStep(grid, nullptr);
@@ -154,10 +154,10 @@ TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
 HintGrid rowOneGrid(const std::array<uint16_t, 4>& first, uint16_t restWithout) {
     HintGrid grid;
     grid.masks.fill(kAllCandidates);
-    for (int c = 0; c < 4; ++c) {
-        grid.masks[c] = first[c];
+    for (int c = 1; c <= 4; ++c) {
+        grid.masks[c] = first[c - 1];
     }
-    for (int c = 4; c < 9; ++c) {
+    for (int c = 5; c <= 9; ++c) {
         grid.masks[c] = static_cast<uint16_t>(kAllCandidates & ~restWithout);
     }
     return grid;
@@ -183,8 +183,8 @@ TEST(StepTechniques, QuadsAndJellyfishOnHandSetCandidates) {
     // 1 lies in rows 1-4 only within columns 1-4, so it leaves those columns in rows 5-9.
     HintGrid fish;
     fish.masks.fill(kAllCandidates);
-    for (int c = 0; c < 36; ++c) {
-        if (c % 9 >= 4) {
+    for (int c = 1; c <= 36; ++c) {
+        if (ColumnOf(c) > 4) {
             fish.Eliminate(c, 1);
         }
     }
