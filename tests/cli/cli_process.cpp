@@ -1,7 +1,11 @@
 // Process plumbing for the tool's tests: a shell runs the tool with redirections.
 #include "tests/cli/cli_process.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +16,42 @@ namespace ninefold::test {
 
 namespace {
 
+#ifdef _WIN32
+
+// cmd.exe runs the line; the tool splits its words as the C runtime does: a word in double
+// quotes, a quote inside it escaped with a backslash, and the backslashes before one doubled.
+std::string quoted(const std::string& word) {
+    std::string out = "\"";
+    std::size_t backslashes = 0;
+    for (char ch : word) {
+        if (ch == '\\') {
+            ++backslashes;
+        } else {
+            if (ch == '"') {
+                out.append(backslashes + 1, '\\');
+            }
+            backslashes = 0;
+        }
+        out += ch;
+    }
+    out.append(backslashes, '\\');
+    return out + "\"";
+}
+
+// The tool is built beside the test program, which the tests run from another folder.
+std::string toolPath() {
+    wchar_t self[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return (std::filesystem::path(std::wstring(self, length)).parent_path() / "ninefold-cli.exe")
+        .string();
+}
+
+int exitStatus(int raw) {
+    return raw;
+}
+
+#else
+
 std::string quoted(const std::string& word) {
     std::string out = "'";
     for (char ch : word) {
@@ -20,16 +60,22 @@ std::string quoted(const std::string& word) {
     return out + "'";
 }
 
-std::string commandLine(const std::vector<std::string>& args) {
-    std::string line = quoted(NINEFOLD_CLI);
-    for (const std::string& arg : args) {
-        line += " " + quoted(arg);
-    }
-    return line;
+std::string toolPath() {
+    return NINEFOLD_CLI;
 }
 
 int exitStatus(int raw) {
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+#endif
+
+std::string commandLine(const std::vector<std::string>& args) {
+    std::string line = quoted(toolPath());
+    for (const std::string& arg : args) {
+        line += " " + quoted(arg);
+    }
+    return line;
 }
 
 }  // namespace
@@ -70,7 +116,11 @@ CliRun CliFolder::RunWithTerminalStderr(const std::vector<std::string>& args) co
 }
 
 CliRun CliFolder::runShell(const std::string& command, const std::string& errFile) const {
+#ifdef _WIN32
+    const std::string shell = "cd /d " + quoted(path_.string()) + " && " + command;
+#else
     const std::string shell = "cd " + quoted(path_.string()) + " && " + command;
+#endif
     CliRun run;
     run.status = exitStatus(std::system(shell.c_str()));
     run.out = Read(".stdout");
