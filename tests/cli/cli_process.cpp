@@ -50,6 +50,45 @@ int exitStatus(int raw) {
     return raw;
 }
 
+HANDLE inheritable(const std::filesystem::path& file, DWORD access, DWORD disposition) {
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    return CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                       disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Starts the command line in folder with its standard streams on the folder's .stdin,
+// .stdout and .stderr, and waits for its exit status; -1 when it cannot start. No cmd.exe in
+// between, whose quoting rules would be part of the test.
+int runInFolder(const std::filesystem::path& folder, const std::string& line) {
+    std::wstring wideLine(line.size() + 1, L'\0');
+    wideLine.resize(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, line.c_str(), -1, wideLine.data(),
+                                                     static_cast<int>(wideLine.size())) -
+                                 1));
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESTDHANDLES;
+    start.hStdInput = inheritable(folder / ".stdin", GENERIC_READ, OPEN_EXISTING);
+    start.hStdOutput = inheritable(folder / ".stdout", GENERIC_WRITE, CREATE_ALWAYS);
+    start.hStdError = inheritable(folder / ".stderr", GENERIC_WRITE, CREATE_ALWAYS);
+    PROCESS_INFORMATION process{};
+    int status = -1;
+    if (CreateProcessW(nullptr, wideLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                       &start, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        if (GetExitCodeProcess(process.hProcess, &code)) {
+            status = static_cast<int>(code);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (HANDLE handle : {start.hStdInput, start.hStdOutput, start.hStdError}) {
+        CloseHandle(handle);
+    }
+    return status;
+}
+
 #else
 
 std::string quoted(const std::string& word) {
@@ -107,7 +146,15 @@ std::string CliFolder::Read(const std::string& name) const {
 
 CliRun CliFolder::Run(const std::vector<std::string>& args, const std::string& input) const {
     Write(".stdin", input);
+#ifdef _WIN32
+    CliRun run;
+    run.status = runInFolder(path_, commandLine(args));
+    run.out = Read(".stdout");
+    run.err = Read(".stderr");
+    return run;
+#else
     return runShell(commandLine(args) + " < .stdin > .stdout 2> .stderr", ".stderr");
+#endif
 }
 
 CliRun CliFolder::RunWithTerminalStderr(const std::vector<std::string>& args) const {
