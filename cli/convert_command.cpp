@@ -8,6 +8,7 @@
 #include "cli/puzzle_input.h"
 #include "engine/board_text.h"
 #include "files/atomic_write.h"
+#include "files/file_io.h"
 #include "files/puzzle_file.h"
 
 namespace ninefold::cli {
@@ -24,7 +25,8 @@ std::string writeText(const std::string& out, const CellGrid& grid) {
         return std::fflush(stdout) == 0 ? "" : "standard output cannot be written";
     }
     return WriteFileAtomically(
-        out, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(line.data()), line.size()));
+        Utf8Path(out),
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(line.data()), line.size()));
 }
 
 }  // namespace
@@ -48,7 +50,7 @@ int RunConvert(const Arguments& args) {
         return 2;
     }
     const std::string error =
-        IsPuzzleFileName(out) ? WritePuzzleFile(out, *puzzle) : writeText(out, *puzzle);
+        IsPuzzleFileName(out) ? WritePuzzleFile(Utf8Path(out), *puzzle) : writeText(out, *puzzle);
     if (!error.empty()) {
         std::fprintf(stderr, "%s: cannot be written: %s\n", out.c_str(), error.c_str());
         return 2;

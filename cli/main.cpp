@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/help.h"
 
@@ -36,7 +37,8 @@ int run(const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+    UseBinaryStandardStreams();
+    const std::vector<std::string> words = CommandWords(argc, argv);
     const ParseResult parsed = ParseArguments(words);
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "ninefold-cli: %s\nRun 'ninefold-cli --help' for the commands.\n",

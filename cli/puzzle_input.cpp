@@ -60,7 +60,7 @@ void readSource(const std::string& name, InputStats& stats,
     if (name == "-") {
         read = ReadPuzzleText(stdin, kStdinName, stderr, take);
     } else if (IsPuzzleFileName(name)) {
-        const PuzzleRead file = ReadPuzzleFile(name);
+        const PuzzleRead file = ReadPuzzleFile(Utf8Path(name));
         if (!file.grid) {
             std::fprintf(stderr, "%s: not a puzzle file: %s\n", name.c_str(), file.error.c_str());
             stats.bad = true;
@@ -69,7 +69,7 @@ void readSource(const std::string& name, InputStats& stats,
         read.puzzles = 1;
         take(*file.grid);
     } else {
-        std::FILE* file = OpenFile(name, "rb");
+        std::FILE* file = OpenFile(Utf8Path(name), "rb");
         if (file == nullptr) {
             std::fprintf(stderr, "%s: cannot be opened: %s\n", name.c_str(), std::strerror(errno));
             stats.bad = true;

@@ -9,6 +9,13 @@
 #include <QWindow>
 #include <map>
 
+#ifdef _WIN32
+#include <windows.h>
+#undef small  // rpcndr.h's other name for char
+
+#include <QGuiApplication>
+#endif
+
 namespace ninefold {
 
 namespace {
@@ -72,6 +79,27 @@ void SetWindowIcons(QWidget* window, const QString& resourceName, bool alsoOwner
     const QStyle* style = window->style();
     const int large = style->pixelMetric(QStyle::PM_LargeIconSize, nullptr, window);
     const int small = style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, window);
+#ifdef _WIN32
+    // On Windows the icons are the executable's own resource, loaded at the system's large
+    // and small icon sizes; Qt's offscreen platform, where the tests run, has no such windows.
+    if (QGuiApplication::platformName() == QLatin1String("windows")) {
+        const std::wstring name = resourceName.toStdWString();
+        const HWND topHandle = reinterpret_cast<HWND>(top->winId());
+        const HWND handle = reinterpret_cast<HWND>(window->winId());
+        const std::pair<WPARAM, std::pair<int, int>> kinds[] = {
+            {ICON_BIG, {SM_CXICON, SM_CYICON}}, {ICON_SMALL, {SM_CXSMICON, SM_CYSMICON}}};
+        for (const auto& [kind, metrics] : kinds) {
+            const LPARAM icon = reinterpret_cast<LPARAM>(LoadImageW(
+                GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON,
+                GetSystemMetrics(metrics.first), GetSystemMetrics(metrics.second), LR_SHARED));
+            if (alsoOwner) {
+                SendMessageW(topHandle, WM_SETICON, kind, icon);
+            }
+            SendMessageW(handle, WM_SETICON, kind, icon);
+        }
+        return;
+    }
+#endif
     // Qt keeps one icon per window; it carries both sizes, as the large and small icons would.
     QIcon icon;
     for (const int size : {large, small}) {

@@ -9,6 +9,10 @@
 
 namespace ninefold {
 
+std::filesystem::path Utf8Path(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 #ifdef _WIN32
     std::wstring wideMode(mode, mode + std::strlen(mode));

@@ -11,6 +11,10 @@
 
 namespace ninefold {
 
+// The path that UTF-8 text names. A plain std::string would be read in the local code page on
+// Windows, which cannot spell every name.
+std::filesystem::path Utf8Path(const std::string& text);
+
 // fopen that takes the path as the file system spells it (wide on Windows).
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);
 

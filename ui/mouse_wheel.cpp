@@ -6,6 +6,8 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include "ui/native_wheel_filter.h"
+
 namespace ninefold {
 
 bool PlatformSwapsAltWheelAxes() {
@@ -71,6 +73,7 @@ void releaseHook() {
     }
     delete state.filter.data();
     state = {};
+    RemoveNativeWheelFilter();
     // Dropped last: this may end the wheel object whose member function called us.
     std::shared_ptr<CMouseWheel> released = std::move(ActiveWheel);
 }
@@ -84,6 +87,10 @@ bool WheelWindowProc::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() != QEvent::Wheel || watched != state.nativeWindow) {
+        return false;
+    }
+    // On Windows the wheel is read from its messages; Qt's event for the same turn passes.
+    if (NativeWheelFilterActive()) {
         return false;
     }
     // A disabled window (the wait window is up) takes no wheel turns.
@@ -116,6 +123,7 @@ void CMouseWheel::SubClassHookForm() {
     PreviousWindowProc.filter = new mdlScroll::WheelWindowProc();
     window->installEventFilter(PreviousWindowProc.filter);
     mdlScroll::attachToNativeWindow();
+    mdlScroll::InstallNativeWheelFilter();
     connect(window, &QObject::destroyed, PreviousWindowProc.filter,
             [] { mdlScroll::releaseHook(); });
     mdlScroll::ActiveWheel = shared_from_this();
