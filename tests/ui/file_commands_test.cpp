@@ -146,7 +146,8 @@ TEST_F(FileCommandsTest, ClickedRecentFileLoadsAndMovesToTheTop) {
 }
 
 TEST_F(FileCommandsTest, UnwritableListStillLetsThePuzzleLoad) {
-    WriteBytes(h.folder / "plain", "x");
+    // The list's name is taken by a folder, in a program folder that is the player's.
+    std::filesystem::create_directories(h.folder / "plain" / kRecentListName);
     SetProgramFolderForTesting(qpath(h.folder / "plain"));
     Board other;
     FileCommands elsewhere(&h.owner, other, {});
