@@ -88,6 +88,17 @@ inline constexpr std::array<CellUnitList, kCellCount + 1> kCellUnits = [] {
     return units;
 }();
 
+// The same three units of each cell as bits of a unit set (bit u for kUnits[u]).
+inline constexpr std::array<uint32_t, kCellCount + 1> kCellUnitBits = [] {
+    std::array<uint32_t, kCellCount + 1> bits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        for (const uint8_t unit : kCellUnits[c]) {
+            bits[c] |= uint32_t{1} << unit;
+        }
+    }
+    return bits;
+}();
+
 // The 20 cells that share a row, a column or a box with a cell, ascending; element 0 unused.
 using PeerList = std::array<uint8_t, 20>;
 inline constexpr std::array<PeerList, kCellCount + 1> kPeers = [] {

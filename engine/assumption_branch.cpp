@@ -7,17 +7,6 @@ namespace ninefold::hints {
 
 namespace {
 
-// The three units of each cell as bits 0-26; element 0 unused.
-constexpr std::array<uint32_t, kCellCount + 1> kUnitBits = [] {
-    std::array<uint32_t, kCellCount + 1> b{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        for (const uint8_t u : kCellUnits[c]) {
-            b[c] |= uint32_t{1} << u;
-        }
-    }
-    return b;
-}();
-
 class Propagation {
   public:
     explicit Propagation(AssumptionBranch& branch) : b_(branch) {}
@@ -45,14 +34,14 @@ class Propagation {
         }
         g.digits[cell] = static_cast<uint8_t>(digit);
         g.masks[cell] = 0;
-        dirty_ |= kUnitBits[cell];
+        dirty_ |= kCellUnitBits[cell];
         for (const uint8_t p : kPeers[cell]) {
             if (!g.Has(p, digit)) {
                 continue;
             }
             g.Eliminate(p, digit);
             b_.removedAt[p * 10 + digit] = when;
-            dirty_ |= kUnitBits[p];
+            dirty_ |= kCellUnitBits[p];
             const uint16_t m = g.masks[p];
             if (m == 0) {
                 b_.contradiction = true;

@@ -18,17 +18,6 @@ constexpr uint16_t kAllDigits = CandidateTable::kAllDigits;  // bit d for digit 
 // when counting grids with many solutions, where most nodes are near the end of a branch.
 constexpr int kFewOpenCells = 40;
 
-// Per cell, its three units as bits of a unit set.
-constexpr std::array<uint32_t, kCellCount + 1> kUnitBits = [] {
-    std::array<uint32_t, kCellCount + 1> bits{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        for (const uint8_t unit : kCellUnits[c]) {
-            bits[c] |= uint32_t{1} << unit;
-        }
-    }
-    return bits;
-}();
-
 struct Counted {
     uint64_t count = 0;   // solutions met, at most the limit
     bool gaveUp = false;  // the budget ran out first, so `count` is only a lower bound
@@ -91,7 +80,7 @@ class Counter {
         for (const uint8_t unit : kCellUnits[cell]) {
             grid.placed[unit] |= bit;
         }
-        grid.changedUnits |= kUnitBits[cell];
+        grid.changedUnits |= kCellUnitBits[cell];
         for (const uint8_t peer : kPeers[cell]) {
             if ((grid.masks[peer] & bit) != 0 && !takeFrom(grid, peer, bit)) {
                 return false;
@@ -105,7 +94,7 @@ class Counter {
     bool takeFrom(Grid& grid, int cell, uint16_t digits) {
         const auto rest = static_cast<uint16_t>(grid.masks[cell] & ~digits);
         grid.masks[cell] = rest;
-        grid.changedUnits |= kUnitBits[cell];
+        grid.changedUnits |= kCellUnitBits[cell];
         if (rest == 0) {
             return false;
         }
