@@ -14,6 +14,7 @@
 #include "engine/board_text.h"
 #include "engine/hint.h"
 #include "engine/puzzle_rating.h"
+#include "engine/solution_count.h"
 #include "engine/solution_verdict.h"
 
 namespace {
@@ -72,11 +73,8 @@ FileFigures runFile(const fs::path& path) {
             continue;
         }
         ++f.puzzles;
-        DigitGrid digits{};
+        const DigitGrid digits = DigitsOf(*grid);
         Board board;
-        for (int c = 1; c <= kCellCount; ++c) {
-            digits[c] = (*grid)[c - 1].Digit;
-        }
         board.WriteCells(*grid);
         const auto start = Clock::now();
         const hints::Explanation e = hints::ExplainPuzzle(digits);

@@ -7,6 +7,7 @@
 #include "cli/progress.h"
 #include "cli/puzzle_input.h"
 #include "engine/puzzle_rating.h"
+#include "engine/solution_count.h"
 
 namespace ninefold::cli {
 
@@ -26,11 +27,7 @@ std::string puzzleLine(const CellGrid& grid) {
 }
 
 Explanation explain(const CellGrid& grid) {
-    DigitGrid digits{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        digits[c] = grid[c - 1].Digit <= 9 ? grid[c - 1].Digit : 0;
-    }
-    return hints::ExplainPuzzle(digits);
+    return hints::ExplainPuzzle(DigitsOf(grid));
 }
 
 const char* statusName(PuzzleStatus status) {

@@ -1,6 +1,10 @@
 // The next step for the game's hint key, with the refusals a player can meet.
 #include "engine/hint.h"
 
+#include <algorithm>
+#include <span>
+
+#include "engine/solution_count.h"
 #include "engine/solution_verdict.h"
 #include "engine/step_finder.h"
 
@@ -35,13 +39,8 @@ Hint refusal(HintKind kind, const char* text) {
 }  // namespace
 
 Hint NextHint(const Board& board) {
-    DigitGrid digits{};
-    bool complete = true;
-    for (int c = 1; c <= kCellCount; ++c) {
-        const uint8_t d = board.Cells[c].Digit;
-        digits[c] = d <= 9 ? d : 0;
-        complete = complete && digits[c] != 0;
-    }
+    const DigitGrid digits = DigitsOf(std::span(board.Cells).subspan<1>());
+    const bool complete = std::find(digits.begin() + 1, digits.end(), 0) == digits.end();
     if (digitsClash(digits)) {
         return refusal(HintKind::Clash, kClashText);
     }

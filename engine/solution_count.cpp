@@ -321,7 +321,7 @@ class Counter {
 DigitGrid DigitsOf(std::span<const CellState, kCellCount> cells) {
     DigitGrid digits{};
     for (int c = 1; c <= kCellCount; ++c) {
-        digits[c] = cells[c - 1].Digit;
+        digits[c] = cells[c - 1].Digit <= 9 ? cells[c - 1].Digit : 0;
     }
     return digits;
 }

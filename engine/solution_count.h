@@ -11,7 +11,8 @@
 
 namespace ninefold {
 
-// The digits of 81 cells given in cell order (a CellGrid, or the Board's cells 1–81).
+// The digits of 81 cells given in cell order (a CellGrid, or the Board's cells 1–81); a digit
+// above 9, which only a damaged file can bring, reads as an empty cell.
 DigitGrid DigitsOf(std::span<const CellState, kCellCount> cells);
 
 // The number of solutions of the grid's digits (Fixed or not; above 9 counts as empty), or
