@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "engine/board_text.h"
-#include "engine/hint.h"
-#include "engine/puzzle_rating.h"
 #include "engine/solution_count.h"
-#include "engine/solution_verdict.h"
+#include "engine/steps/hint.h"
+#include "engine/steps/puzzle_rating.h"
+#include "engine/steps/solution_verdict.h"
 
 namespace {
 
@@ -40,19 +40,19 @@ struct FileFigures {
 };
 
 // Checks every step against the solution and that the steps fill the grid.
-void checkSteps(const DigitGrid& digits, const hints::Explanation& e, FileFigures& f) {
+void checkSteps(const DigitGrid& digits, const steps::Explanation& e, FileFigures& f) {
     DigitGrid solution{};
-    hints::JudgeSolutions(digits, solution);
+    steps::JudgeSolutions(digits, solution);
     DigitGrid filled = digits;
-    for (const hints::Step& step : e.steps) {
+    for (const steps::Step& step : e.steps) {
         ++f.steps;
-        f.searchSteps += step.technique == hints::Technique::TrialBySearch ? 1 : 0;
+        f.searchSteps += step.technique == steps::Technique::TrialBySearch ? 1 : 0;
         bool sound = true;
-        for (const hints::CellDigit& p : step.place) {
+        for (const steps::CellDigit& p : step.place) {
             sound = sound && solution[p.cell] == p.digit;
             filled[p.cell] = p.digit;
         }
-        for (const hints::CellDigit& x : step.eliminate) {
+        for (const steps::CellDigit& x : step.eliminate) {
             sound = sound && solution[x.cell] != x.digit;
         }
         if (!sound) {
@@ -77,14 +77,14 @@ FileFigures runFile(const fs::path& path) {
         Board board;
         board.WriteCells(*grid);
         const auto start = Clock::now();
-        const hints::Explanation e = hints::ExplainPuzzle(digits);
+        const steps::Explanation e = steps::ExplainPuzzle(digits);
         const double took = seconds(start);
         f.total += took;
         f.slowest = std::max(f.slowest, took);
         const auto hintStart = Clock::now();
-        (void)NextHint(board);
+        (void)steps::NextHint(board);
         f.slowestHint = std::max(f.slowestHint, seconds(hintStart));
-        if (e.status != hints::PuzzleStatus::Solved) {
+        if (e.status != steps::PuzzleStatus::Solved) {
             ++f.unrated;
             continue;
         }

@@ -6,15 +6,15 @@
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "cli/puzzle_input.h"
-#include "engine/puzzle_rating.h"
 #include "engine/solution_count.h"
+#include "engine/steps/puzzle_rating.h"
 
 namespace ninefold::cli {
 
 namespace {
 
-using hints::Explanation;
-using hints::PuzzleStatus;
+using steps::Explanation;
+using steps::PuzzleStatus;
 
 std::string puzzleLine(const CellGrid& grid) {
     std::string line(kCellCount, '.');
@@ -27,7 +27,7 @@ std::string puzzleLine(const CellGrid& grid) {
 }
 
 Explanation explain(const CellGrid& grid) {
-    return hints::ExplainPuzzle(DigitsOf(grid));
+    return steps::ExplainPuzzle(DigitsOf(grid));
 }
 
 const char* statusName(PuzzleStatus status) {
@@ -43,8 +43,8 @@ const char* statusName(PuzzleStatus status) {
 }
 
 // "8.3/1.5/1.2 diabolical"
-std::string ratingText(const hints::Rating& r) {
-    return hints::WeightText(r.er) + "/" + hints::WeightText(r.ep) + "/" + hints::WeightText(r.ed) +
+std::string ratingText(const steps::Rating& r) {
+    return steps::WeightText(r.er) + "/" + steps::WeightText(r.ep) + "/" + steps::WeightText(r.ed) +
            " " + r.level;
 }
 
@@ -59,9 +59,9 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string jsonPairs(const std::vector<hints::CellDigit>& pairs) {
+std::string jsonPairs(const std::vector<steps::CellDigit>& pairs) {
     std::string out = "[";
-    for (const hints::CellDigit& p : pairs) {
+    for (const steps::CellDigit& p : pairs) {
         out += (out.size() > 1 ? ", [" : "[") + std::to_string(p.cell) + ", " +
                std::to_string(p.digit) + "]";
     }
@@ -72,19 +72,19 @@ std::string jsonLine(const std::string& puzzle, const Explanation& e) {
     std::string out = "{\"puzzle\": " + jsonString(puzzle) +
                       ", \"status\": " + jsonString(statusName(e.status)) + ", \"rating\": ";
     if (e.status == PuzzleStatus::Solved) {
-        out += "{\"er\": " + hints::WeightText(e.rating.er) +
-               ", \"ep\": " + hints::WeightText(e.rating.ep) +
-               ", \"ed\": " + hints::WeightText(e.rating.ed) +
+        out += "{\"er\": " + steps::WeightText(e.rating.er) +
+               ", \"ep\": " + steps::WeightText(e.rating.ep) +
+               ", \"ed\": " + steps::WeightText(e.rating.ed) +
                ", \"level\": " + jsonString(e.rating.level) + "}";
     } else {
         out += "null";
     }
     out += ", \"steps\": [";
     for (std::size_t i = 0; i < e.steps.size(); ++i) {
-        const hints::Step& s = e.steps[i];
+        const steps::Step& s = e.steps[i];
         out += (i > 0 ? ", " : "") + std::string("{\"technique\": ") +
-               jsonString(hints::InfoOf(s.technique).name) +
-               ", \"weight\": " + hints::WeightText(s.weight) +
+               jsonString(steps::InfoOf(s.technique).name) +
+               ", \"weight\": " + steps::WeightText(s.weight) +
                ", \"text\": " + jsonString(s.text) + ", \"place\": " + jsonPairs(s.place) +
                ", \"eliminate\": " + jsonPairs(s.eliminate) + "}";
     }

@@ -9,7 +9,7 @@
 #include "engine/candidates.h"
 #include "engine/diagram_check.h"
 #include "engine/game_commands.h"
-#include "engine/hint.h"
+#include "engine/steps/hint.h"
 #include "ui/board_clipboard.h"
 #include "ui/key_codes.h"
 #include "ui/operation_guard.h"
@@ -107,11 +107,11 @@ bool GameSession::hintKey(int keyCode, int shift) {
 
 void GameSession::ShowHint() {
     whenIdle([this] {
-        const Hint hint = NextHint(board_);
+        const steps::Hint hint = steps::NextHint(board_);
         if (hint.focusCell != 0) {
             view_.focusCell(hint.focusCell, false);
         }
-        if (hint.kind == HintKind::Step || hint.kind == HintKind::Complete) {
+        if (hint.kind == steps::HintKind::Step || hint.kind == steps::HintKind::Complete) {
             messages_->information(hint.text);
         } else {
             messages_->exclamation(hint.text);

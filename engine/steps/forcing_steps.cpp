@@ -1,0 +1,213 @@
+// Forcing chains and trials over assumption branches, each branch followed at most once.
+#include "engine/steps/forcing_steps.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "engine/steps/assumption_branch.h"
+#include "engine/steps/step_text.h"
+
+namespace ninefold::steps {
+
+namespace {
+
+class BranchCache {
+  public:
+    explicit BranchCache(const HintGrid& grid) : grid_(grid) {}
+    const AssumptionBranch& Get(int cell, int digit) {
+        auto& slot = branches_[cell * 10 + digit];
+        if (!slot) {
+            slot = std::make_unique<AssumptionBranch>(FollowAssumption(grid_, cell, digit));
+        }
+        return *slot;
+    }
+
+  private:
+    const HintGrid& grid_;
+    std::array<std::unique_ptr<AssumptionBranch>, (kCellCount + 1) * 10> branches_;
+};
+
+struct Conclusion {
+    int length = 1000;
+    std::vector<CellDigit> place;
+    std::vector<CellDigit> eliminate;
+};
+
+// What every one of the branches (cell, digit) forces alike, keeping only the conclusions of
+// the shortest length. None when some branch contradicts: that is a trial's business.
+Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
+                            const std::vector<CellDigit>& sources) {
+    std::vector<const AssumptionBranch*> branches;
+    for (const CellDigit& s : sources) {
+        branches.push_back(&cache.Get(s.cell, s.digit));
+        if (branches.back()->contradiction) {
+            return {};
+        }
+    }
+    Conclusion best;
+    auto offer = [&best](int length, CellDigit cd, bool placement) {
+        if (length < best.length) {
+            best = Conclusion{length, {}, {}};
+        }
+        if (length == best.length) {
+            (placement ? best.place : best.eliminate).push_back(cd);
+        }
+    };
+    for (int c = 1; c <= kCellCount; ++c) {
+        if (grid.digits[c] != 0) {
+            continue;
+        }
+        uint16_t anyBranch = 0;
+        for (const AssumptionBranch* b : branches) {
+            anyBranch |= b->Outcome(c);
+        }
+        const uint16_t gone = static_cast<uint16_t>(grid.masks[c] & ~anyBranch);
+        for (int d = 1; d <= 9; ++d) {
+            if ((gone & Bit(d)) == 0) {
+                continue;
+            }
+            int length = 0;
+            for (const AssumptionBranch* b : branches) {
+                length = std::max<int>(length, b->removedAt[c * 10 + d]);
+            }
+            offer(length, {static_cast<uint8_t>(c), static_cast<uint8_t>(d)}, false);
+        }
+        if (CountOf(anyBranch) == 1 && gone != 0) {
+            // Every candidate but one gone: the remaining digit is placed, as late as the
+            // latest of those removals.
+            int length = 0;
+            for (const AssumptionBranch* b : branches) {
+                for (int d = 1; d <= 9; ++d) {
+                    if ((gone & Bit(d)) != 0) {
+                        length = std::max<int>(length, b->removedAt[c * 10 + d]);
+                    }
+                }
+            }
+            offer(length, {static_cast<uint8_t>(c), static_cast<uint8_t>(LowestOf(anyBranch))},
+                  true);
+        }
+    }
+    if (!best.place.empty()) {
+        best.eliminate.clear();  // a placement says more than the removals beside it
+    }
+    return best;
+}
+
+std::string conclusionText(const Conclusion& c) {
+    if (!c.place.empty()) {
+        std::string text;
+        for (const CellDigit& p : c.place) {
+            text +=
+                (text.empty() ? "" : " and ") + std::to_string(p.digit) + " in " + CellName(p.cell);
+        }
+        return "leads to " + text + ", so " + (c.place.size() == 1 ? "it goes" : "they go") +
+               " there";
+    }
+    return "leads to the same removals, so " + EliminationText(c.eliminate);
+}
+
+std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
+    Conclusion best;
+    std::string source;
+    auto consider = [&](const std::vector<CellDigit>& sources, const std::string& what) {
+        Conclusion c = commonConclusion(grid, cache, sources);
+        if (c.length < best.length) {
+            best = std::move(c);
+            source = what;
+        }
+    };
+    for (int c = 1; c <= kCellCount; ++c) {
+        const int n = CountOf(grid.masks[c]);
+        if (n < 2 || n > 3) {
+            continue;
+        }
+        std::vector<CellDigit> sources;
+        for (int d = 1; d <= 9; ++d) {
+            if (grid.Has(c, d)) {
+                sources.push_back({static_cast<uint8_t>(c), static_cast<uint8_t>(d)});
+            }
+        }
+        consider(sources,
+                 "each digit " + CellName(c) + " can hold (" + DigitsText(grid.masks[c]) + ")");
+    }
+    for (int u = 0; u < 27; ++u) {
+        for (int d = 1; d <= 9; ++d) {
+            const uint16_t places = grid.Positions(u, d);
+            if (CountOf(places) < 2 || CountOf(places) > 3) {
+                continue;
+            }
+            std::vector<CellDigit> sources;
+            std::vector<int> cells;
+            for (int k = 0; k < 9; ++k) {
+                if ((places & Bit(k)) != 0) {
+                    sources.push_back({kUnits[u][k], static_cast<uint8_t>(d)});
+                    cells.push_back(kUnits[u][k]);
+                }
+            }
+            consider(sources, "each place of " + std::to_string(d) + " in " + UnitName(u) + " (" +
+                                  CellsText(cells) + ")");
+        }
+    }
+    if (best.length >= 1000) {
+        return std::nullopt;
+    }
+    return MakeStep(Technique::ForcingChain, ChainWeight(Technique::ForcingChain, best.length),
+                    source + " " + conclusionText(best), best.place, best.eliminate);
+}
+
+std::optional<Step> trial(const HintGrid& grid, BranchCache& cache) {
+    int bestLength = 1000;
+    CellDigit best{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        for (int d = 1; d <= 9; ++d) {
+            if (!grid.Has(c, d)) {
+                continue;
+            }
+            const AssumptionBranch& b = cache.Get(c, d);
+            if (b.contradiction && b.placements < bestLength) {
+                bestLength = b.placements;
+                best = {static_cast<uint8_t>(c), static_cast<uint8_t>(d)};
+            }
+        }
+    }
+    if (bestLength >= 1000) {
+        return std::nullopt;
+    }
+    return MakeStep(Technique::Trial, ChainWeight(Technique::Trial, bestLength),
+                    std::to_string(best.digit) + " in " + CellName(best.cell) +
+                        " forces a contradiction after " + std::to_string(bestLength) +
+                        " placements, so " + std::to_string(best.digit) + " leaves that cell",
+                    {}, {best});
+}
+
+}  // namespace
+
+std::optional<Step> FindForcingChainOrTrial(const HintGrid& grid) {
+    BranchCache cache(grid);
+    if (auto step = forcingChain(grid, cache)) {
+        return step;
+    }
+    return trial(grid, cache);
+}
+
+std::optional<Step> FindTrialBySearch(const HintGrid& grid, const DigitGrid& solution) {
+    int bestCell = -1;
+    for (int c = 1; c <= kCellCount; ++c) {
+        const int n = CountOf(grid.masks[c]);
+        if (n >= 2 && (bestCell < 0 || n < CountOf(grid.masks[bestCell]))) {
+            bestCell = c;
+        }
+    }
+    if (bestCell < 0) {
+        return std::nullopt;
+    }
+    const uint16_t wrong = static_cast<uint16_t>(grid.masks[bestCell] & ~Bit(solution[bestCell]));
+    const CellDigit e{static_cast<uint8_t>(bestCell), static_cast<uint8_t>(LowestOf(wrong))};
+    return MakeStep(Technique::TrialBySearch, InfoOf(Technique::TrialBySearch).weight,
+                    "with " + std::to_string(e.digit) + " in " + CellName(e.cell) +
+                        " no way of completing the grid is left, so " + std::to_string(e.digit) +
+                        " leaves that cell",
+                    {}, {e});
+}
+
+}  // namespace ninefold::steps

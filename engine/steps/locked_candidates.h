@@ -1,0 +1,21 @@
+// Locked candidates: a digit confined to one line within a box (pointing) or to one box within
+// a line (claiming), in their direct forms too.
+#pragma once
+
+#include <optional>
+
+#include "engine/steps/hint_grid.h"
+#include "engine/steps/step.h"
+
+namespace ninefold::steps {
+
+// The lightest locked-candidates step there is: direct pointing, direct claiming, pointing,
+// then claiming.
+std::optional<Step> FindLockedCandidates(const HintGrid& grid);
+
+// Appends the hidden single that the eliminations bring about, when there is one, turning the
+// plain technique into its direct form; returns whether it did.
+bool MakeDirect(const HintGrid& grid, std::vector<CellDigit>& place, std::string& body,
+                const std::vector<CellDigit>& eliminations);
+
+}  // namespace ninefold::steps

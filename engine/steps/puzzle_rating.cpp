@@ -1,0 +1,61 @@
+// Explaining a whole puzzle: the easiest step again and again until the grid is full.
+#include "engine/steps/puzzle_rating.h"
+
+#include <algorithm>
+
+#include "engine/steps/forcing_steps.h"
+#include "engine/steps/solution_verdict.h"
+#include "engine/steps/step_finder.h"
+
+namespace ninefold::steps {
+
+Rating RateSteps(const std::vector<Step>& steps) {
+    Rating rating;
+    bool placed = false;
+    for (const Step& step : steps) {
+        rating.er = std::max(rating.er, step.weight);
+        if (!placed) {
+            rating.ep = std::max(rating.ep, step.weight);
+            placed = !step.place.empty();
+        }
+    }
+    rating.ed = steps.empty() ? 0 : steps.front().weight;
+    rating.level = LevelOf(rating.er);
+    return rating;
+}
+
+Explanation ExplainPuzzle(const DigitGrid& digits) {
+    Explanation explanation;
+    DigitGrid solution{};
+    switch (JudgeSolutions(digits, solution)) {
+        case SolutionVerdict::None:
+            explanation.status = PuzzleStatus::NoSolution;
+            return explanation;
+        case SolutionVerdict::Several:
+            explanation.status = PuzzleStatus::MultipleSolutions;
+            return explanation;
+        case SolutionVerdict::One:
+            break;
+    }
+    explanation.status = PuzzleStatus::Solved;
+    HintGrid grid = HintGrid::FromDigits(digits);
+    while (!grid.Solved()) {
+        std::optional<Step> step = FindEasiestStep(grid, &solution);
+        if (step && !ApplyStep(grid, *step)) {
+            // A step that changes nothing would repeat for ever; the search's step always
+            // removes a candidate.
+            step = FindTrialBySearch(grid, solution);
+            if (step) {
+                ApplyStep(grid, *step);
+            }
+        }
+        if (!step) {
+            break;
+        }
+        explanation.steps.push_back(std::move(*step));
+    }
+    explanation.rating = RateSteps(explanation.steps);
+    return explanation;
+}
+
+}  // namespace ninefold::steps

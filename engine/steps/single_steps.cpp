@@ -1,0 +1,105 @@
+// Full house, hidden single and naked single.
+#include "engine/steps/single_steps.h"
+
+#include "engine/steps/step_text.h"
+
+namespace ninefold::steps {
+
+namespace {
+
+// Digits with exactly one place left in the unit, and the digits placed there.
+uint16_t loneDigits(const HintGrid& grid, int unit, uint16_t& placed) {
+    uint16_t once = 0;
+    uint16_t twice = 0;
+    placed = 0;
+    for (const uint8_t c : kUnits[unit]) {
+        placed |= Bit(grid.digits[c]);
+        twice |= once & grid.masks[c];
+        once |= grid.masks[c];
+    }
+    return static_cast<uint16_t>(once & ~twice);
+}
+
+std::optional<HiddenSingle> firstHiddenSingle(const HintGrid& grid, int firstUnit, int lastUnit) {
+    for (int u = firstUnit; u <= lastUnit; ++u) {
+        uint16_t placed = 0;
+        const uint16_t lone = loneDigits(grid, u, placed);
+        if (lone == 0) {
+            continue;
+        }
+        const int digit = LowestOf(lone);
+        for (const uint8_t c : kUnits[u]) {
+            if (grid.Has(c, digit)) {
+                return HiddenSingle{{c, static_cast<uint8_t>(digit)}, u};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> FindFullHouse(const HintGrid& grid) {
+    for (int u = 0; u < 27; ++u) {
+        int empty = -1;
+        int emptyCount = 0;
+        uint16_t placed = 0;
+        for (const uint8_t c : kUnits[u]) {
+            placed |= Bit(grid.digits[c]);
+            if (grid.digits[c] == 0) {
+                empty = c;
+                ++emptyCount;
+            }
+        }
+        const uint16_t missing = static_cast<uint16_t>(kAllCandidates & ~placed);
+        if (emptyCount != 1 || CountOf(missing) != 1 || (grid.masks[empty] & missing) == 0) {
+            continue;
+        }
+        const int digit = LowestOf(missing);
+        return MakeStep(Technique::FullHouse, 10,
+                        CellName(empty) + " is the last empty cell of " + UnitName(u) +
+                            ", so it takes " + std::to_string(digit),
+                        {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {});
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> FindHiddenSingle(const HintGrid& grid, bool inBoxes) {
+    const std::optional<HiddenSingle> single =
+        inBoxes ? firstHiddenSingle(grid, 18, 26) : firstHiddenSingle(grid, 0, 17);
+    if (!single) {
+        return std::nullopt;
+    }
+    const CellDigit p = single->placement;
+    return MakeStep(inBoxes ? Technique::HiddenSingleBox : Technique::HiddenSingleLine,
+                    inBoxes ? 12 : 15,
+                    std::to_string(p.digit) + " can go only in " + CellName(p.cell) + " within " +
+                        UnitName(single->unit),
+                    {p}, {});
+}
+
+std::optional<Step> FindNakedSingle(const HintGrid& grid) {
+    for (int c = 1; c <= kCellCount; ++c) {
+        if (grid.digits[c] == 0 && CountOf(grid.masks[c]) == 1) {
+            const int digit = LowestOf(grid.masks[c]);
+            return MakeStep(Technique::NakedSingle, 23,
+                            CellName(c) + " can hold only " + std::to_string(digit),
+                            {{static_cast<uint8_t>(c), static_cast<uint8_t>(digit)}}, {});
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<HiddenSingle> HiddenSingleAfter(const HintGrid& grid,
+                                              const std::vector<CellDigit>& eliminations) {
+    HintGrid after = grid;
+    for (const CellDigit& e : eliminations) {
+        after.Eliminate(e.cell, e.digit);
+    }
+    if (auto single = firstHiddenSingle(after, 18, 26)) {
+        return single;
+    }
+    return firstHiddenSingle(after, 0, 17);
+}
+
+}  // namespace ninefold::steps

@@ -1,0 +1,27 @@
+// One step of the step solver: the technique, its weight, its sentence, and the digits it
+// places and the candidates it removes, cells numbered 1-81 row by row.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/steps/technique_table.h"
+
+namespace ninefold::steps {
+
+struct CellDigit {
+    uint8_t cell;  // 1-81
+    uint8_t digit;
+    bool operator==(const CellDigit&) const = default;
+};
+
+struct Step {
+    Technique technique = Technique::FullHouse;
+    int weight = 0;  // tenths
+    std::string text;
+    std::vector<CellDigit> place;
+    std::vector<CellDigit> eliminate;
+};
+
+}  // namespace ninefold::steps

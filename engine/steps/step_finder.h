@@ -1,0 +1,19 @@
+// Finding the easiest step on a grid, by weight, and applying a step to it.
+#pragma once
+
+#include <optional>
+
+#include "engine/steps/hint_grid.h"
+#include "engine/steps/step.h"
+
+namespace ninefold::steps {
+
+// The step of least weight among all techniques. With the puzzle's one solution given, the
+// steps that rest on uniqueness are allowed too and a step is always found on an unsolved grid.
+std::optional<Step> FindEasiestStep(const HintGrid& grid, const DigitGrid* solution);
+
+// Places the step's digits and removes its candidates (cells 1-81); false when it changed
+// nothing.
+bool ApplyStep(HintGrid& grid, const Step& step);
+
+}  // namespace ninefold::steps

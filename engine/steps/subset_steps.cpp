@@ -1,0 +1,134 @@
+// Subsets: n cells of a unit holding only n digits between them (naked), or n digits of a
+// unit confined to n cells (hidden).
+#include "engine/steps/subset_steps.h"
+
+#include "engine/steps/locked_candidates.h"
+#include "engine/steps/step_text.h"
+
+namespace ninefold::steps {
+
+namespace {
+
+constexpr Technique kNaked[] = {Technique::NakedPair, Technique::NakedTriple, Technique::NakedQuad};
+constexpr Technique kHidden[] = {Technique::HiddenPair, Technique::HiddenTriple,
+                                 Technique::HiddenQuad};
+
+// Calls found(chosen, union) for every choice of `size` of the usable items (bit k of
+// `usable` for item k) whose masks together have exactly `size` bits; stops when found says so.
+template <typename Found>
+bool forEachSubset(const std::array<uint16_t, 10>& items, uint16_t usable, int size, Found& found,
+                   int next = 0, int left = -1, uint16_t chosen = 0, uint16_t all = 0) {
+    left = left < 0 ? size : left;
+    if (CountOf(all) > size) {
+        return false;
+    }
+    if (left == 0) {
+        return CountOf(all) == size && found(chosen, all);
+    }
+    for (int k = next; k < 10; ++k) {
+        if ((usable & Bit(k)) != 0 && forEachSubset(items, usable, size, found, k + 1, left - 1,
+                                                    static_cast<uint16_t>(chosen | Bit(k)),
+                                                    static_cast<uint16_t>(all | items[k]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
+    std::optional<Step> step;
+    for (int u = 0; u < 27 && !step; ++u) {
+        const auto& cells = kUnits[u];
+        std::array<uint16_t, 10> items{};
+        uint16_t usable = 0;
+        for (int k = 0; k < 9; ++k) {
+            items[k] = grid.masks[cells[k]];
+            if (grid.digits[cells[k]] == 0 && CountOf(items[k]) >= 2 && CountOf(items[k]) <= size) {
+                usable |= Bit(k);
+            }
+        }
+        auto found = [&](uint16_t chosen, uint16_t digits) {
+            std::vector<CellDigit> eliminations;
+            std::vector<int> members;
+            for (int k = 0; k < 9; ++k) {
+                if ((chosen & Bit(k)) != 0) {
+                    members.push_back(cells[k]);
+                    continue;
+                }
+                for (int d = 1; d <= 9; ++d) {
+                    if ((digits & Bit(d)) != 0 && grid.Has(cells[k], d)) {
+                        eliminations.push_back({cells[k], static_cast<uint8_t>(d)});
+                    }
+                }
+            }
+            if (eliminations.empty()) {
+                return false;
+            }
+            const Technique t = kNaked[size - 2];
+            step = MakeStep(t, InfoOf(t).weight,
+                            CellsText(members) + " hold only " + DigitsText(digits) +
+                                " between them in " + UnitName(u) + ", so " +
+                                EliminationText(eliminations),
+                            {}, eliminations);
+            return true;
+        };
+        forEachSubset(items, usable, size, found);
+    }
+    return step;
+}
+
+std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
+    std::optional<Step> plain;
+    std::optional<Step> direct;
+    for (int u = 0; u < 27 && !direct; ++u) {
+        const auto& cells = kUnits[u];
+        std::array<uint16_t, 10> items{};
+        uint16_t usable = 0;
+        for (int d = 1; d <= 9; ++d) {
+            items[d] = grid.Positions(u, d);
+            if (CountOf(items[d]) >= 2 && CountOf(items[d]) <= size) {
+                usable |= Bit(d);
+            }
+        }
+        auto found = [&](uint16_t digits, uint16_t positions) {
+            std::vector<CellDigit> eliminations;
+            std::vector<int> members;
+            for (int k = 0; k < 9; ++k) {
+                if ((positions & Bit(k)) == 0) {
+                    continue;
+                }
+                members.push_back(cells[k]);
+                const uint16_t others = static_cast<uint16_t>(grid.masks[cells[k]] & ~digits);
+                for (int d = 1; d <= 9; ++d) {
+                    if ((others & Bit(d)) != 0) {
+                        eliminations.push_back({cells[k], static_cast<uint8_t>(d)});
+                    }
+                }
+            }
+            if (eliminations.empty()) {
+                return false;
+            }
+            std::string body = "in " + UnitName(u) + ", " + DigitsText(digits) +
+                               " can go only in " + CellsText(members) + ", so " +
+                               EliminationText(eliminations);
+            std::vector<CellDigit> place;
+            if (size <= 3 && MakeDirect(grid, place, body, eliminations)) {
+                const Technique t =
+                    size == 2 ? Technique::DirectHiddenPair : Technique::DirectHiddenTriple;
+                direct = MakeStep(t, InfoOf(t).weight, body, place, eliminations);
+                return true;
+            }
+            if (!plain) {
+                const Technique t = kHidden[size - 2];
+                plain = MakeStep(t, InfoOf(t).weight, body, {}, eliminations);
+            }
+            return false;
+        };
+        forEachSubset(items, usable, size, found);
+    }
+    return direct ? direct : plain;
+}
+
+}  // namespace ninefold::steps

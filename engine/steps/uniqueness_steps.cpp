@@ -1,0 +1,140 @@
+// Unique rectangles and BUG+1: a pattern that would let two digits swap places, giving a
+// second solution, must be broken.
+#include "engine/steps/uniqueness_steps.h"
+
+#include "engine/steps/step_text.h"
+
+namespace ninefold::steps {
+
+namespace {
+
+// Rows r1, r2 and columns c1, c2 whose four cells lie in exactly two boxes.
+bool spansTwoBoxes(int r1, int r2, int c1, int c2) {
+    return ((r1 - 1) / 3 == (r2 - 1) / 3) != ((c1 - 1) / 3 == (c2 - 1) / 3);
+}
+
+std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>& cells,
+                                  uint16_t pair) {
+    std::vector<int> exact;
+    std::vector<int> more;
+    for (const int c : cells) {
+        (grid.masks[c] == pair ? exact : more).push_back(c);
+    }
+    const std::string where = "rows " + std::to_string(RowOf(cells[0])) + " and " +
+                              std::to_string(RowOf(cells[3])) + ", columns " +
+                              std::to_string(ColumnOf(cells[0])) + " and " +
+                              std::to_string(ColumnOf(cells[3]));
+    const std::string digits = DigitsText(pair);
+    std::vector<CellDigit> eliminations;
+    if (exact.size() == 3) {
+        for (int d = 1; d <= 9; ++d) {
+            if ((pair & Bit(d)) != 0) {
+                eliminations.push_back({static_cast<uint8_t>(more[0]), static_cast<uint8_t>(d)});
+            }
+        }
+        return MakeStep(Technique::UniqueRectangle, 45,
+                        where + " would let " + digits + " swap places unless " +
+                            CellName(more[0]) + " holds another digit, so " +
+                            EliminationText(eliminations),
+                        {}, eliminations);
+    }
+    const uint16_t extra = static_cast<uint16_t>(grid.masks[more[0]] & ~pair);
+    if (exact.size() != 2 || grid.masks[more[0]] != grid.masks[more[1]] || CountOf(extra) != 1) {
+        return std::nullopt;
+    }
+    const int z = LowestOf(extra);
+    for (int c = 1; c <= kCellCount; ++c) {
+        if (grid.Has(c, z) && Sees(c, more[0]) && Sees(c, more[1])) {
+            eliminations.push_back({static_cast<uint8_t>(c), static_cast<uint8_t>(z)});
+        }
+    }
+    if (eliminations.empty()) {
+        return std::nullopt;
+    }
+    return MakeStep(Technique::UniqueRectangle, 46,
+                    where + " would let " + digits + " swap places unless " + std::to_string(z) +
+                        " is in " + CellName(more[0]) + " or " + CellName(more[1]) + ", so " +
+                        EliminationText(eliminations),
+                    {}, eliminations);
+}
+
+}  // namespace
+
+std::optional<Step> FindUniqueRectangle(const HintGrid& grid) {
+    std::optional<Step> best;
+    for (int r1 = 1; r1 <= 9; ++r1) {
+        for (int r2 = r1 + 1; r2 <= 9; ++r2) {
+            for (int c1 = 1; c1 <= 9; ++c1) {
+                for (int c2 = c1 + 1; c2 <= 9; ++c2) {
+                    if (!spansTwoBoxes(r1, r2, c1, c2)) {
+                        continue;
+                    }
+                    const std::array<int, 4> cells = {CellIndex(r1, c1), CellIndex(r1, c2),
+                                                      CellIndex(r2, c1), CellIndex(r2, c2)};
+                    uint16_t common = kAllCandidates;
+                    for (const int c : cells) {
+                        common &= grid.masks[c];
+                    }
+                    for (int a = 1; a <= 9; ++a) {
+                        for (int b = a + 1; b <= 9; ++b) {
+                            const uint16_t pair = static_cast<uint16_t>(Bit(a) | Bit(b));
+                            if ((common & pair) != pair) {
+                                continue;
+                            }
+                            auto step = rectangleStep(grid, cells, pair);
+                            if (step && (!best || step->weight < best->weight)) {
+                                best = std::move(step);
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return best;
+}
+
+std::optional<Step> FindBugPlusOne(const HintGrid& grid) {
+    int odd = -1;
+    for (int c = 1; c <= kCellCount; ++c) {
+        const int n = CountOf(grid.masks[c]);
+        if (grid.digits[c] != 0) {
+            continue;
+        }
+        if (n == 3 && odd < 0) {
+            odd = c;
+        } else if (n != 2) {
+            return std::nullopt;
+        }
+    }
+    if (odd < 0) {
+        return std::nullopt;
+    }
+    // Without the one extra digit every candidate would have exactly two places in each of
+    // its units: a pattern with two solutions or none, so the extra digit is the cell's.
+    for (int d = 1; d <= 9; ++d) {
+        if (!grid.Has(odd, d)) {
+            continue;
+        }
+        HintGrid without = grid;
+        without.Eliminate(odd, d);
+        bool deadly = true;
+        for (int u = 0; u < 27 && deadly; ++u) {
+            for (int e = 1; e <= 9 && deadly; ++e) {
+                const int places = CountOf(without.Positions(u, e));
+                deadly = places == 0 || places == 2;
+            }
+        }
+        if (deadly) {
+            return MakeStep(Technique::BugPlusOne, InfoOf(Technique::BugPlusOne).weight,
+                            "every other empty cell has two candidates, and without " +
+                                std::to_string(d) + " in " + CellName(odd) +
+                                " each digit would have two places in every unit, so " +
+                                CellName(odd) + " takes " + std::to_string(d),
+                            {{static_cast<uint8_t>(odd), static_cast<uint8_t>(d)}}, {});
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace ninefold::steps

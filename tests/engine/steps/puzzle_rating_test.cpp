@@ -1,0 +1,145 @@
+// Whole puzzles through the step solver: every step agrees with the one solution and the
+// steps fill the grid, the three figures and the level, and the game's hint with its
+// refusals.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/board_text.h"
+#include "engine/steps/hint.h"
+#include "engine/steps/puzzle_rating.h"
+#include "engine/steps/solution_verdict.h"
+#include "tests/engine/fixtures.h"
+
+namespace ninefold::steps {
+namespace {
+
+DigitGrid digitsOf(std::string_view line) {
+    DigitGrid digits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        digits[c] = line[c - 1] == '.' ? 0 : static_cast<uint8_t>(line[c - 1] - '0');
+    }
+    return digits;
+}
+
+// Easy, hard and hardest puzzles from the shared files: between them they need every kind
+// of step, trial by search included.
+constexpr const char* kSample[] = {
+    test::kEasyPuzzle.data(),
+    "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
+    "..............3.85..1.2.......5.7.....4...1...9.......5......73..2.1........4...9",
+    ".......12........3..23..4....18....5.6..7.8.......9.....85.....9...4.5..47...6...",
+    "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1",
+    "........8..3...4...9..2..6.....79.......612...6.5.2.7...8...5...1.....2.4.5.....3",
+    "..2...7...1.....6.5......18....37.......49.....41.23....3.2.9...8.....5.6.......2",
+    "................12..3.45...........4...62.....7....53....1...8...4..3....65......",
+};
+
+TEST(PuzzleRating, EveryStepAgreesWithTheSolutionAndTheStepsFillTheGrid) {
+    for (const char* puzzle : kSample) {
+        SCOPED_TRACE(puzzle);
+        const DigitGrid digits = digitsOf(puzzle);
+        DigitGrid solution{};
+        ASSERT_EQ(JudgeSolutions(digits, solution), SolutionVerdict::One);
+        const Explanation e = ExplainPuzzle(digits);
+        ASSERT_EQ(e.status, PuzzleStatus::Solved);
+        DigitGrid filled = digits;
+        for (const Step& step : e.steps) {
+            ASSERT_TRUE(!step.place.empty() || !step.eliminate.empty()) << step.text;
+            ASSERT_TRUE(step.text.ends_with(".")) << step.text;
+            for (const CellDigit& p : step.place) {
+                ASSERT_EQ(solution[p.cell], p.digit) << step.text;
+                filled[p.cell] = p.digit;
+            }
+            for (const CellDigit& x : step.eliminate) {
+                ASSERT_NE(solution[x.cell], x.digit) << step.text;
+            }
+        }
+        EXPECT_EQ(filled, solution);
+    }
+}
+
+Step weighing(int weight, bool places) {
+    Step step;
+    step.weight = weight;
+    if (places) {
+        step.place.push_back({1, 1});
+    }
+    return step;
+}
+
+TEST(PuzzleRating, FiguresAndLevel) {
+    struct Row {
+        std::vector<Step> steps;
+        int er, ep, ed;
+        const char* level;
+    };
+    const Row rows[] = {
+        // EP counts the first placing step itself, and nothing after it.
+        {{weighing(26, false), weighing(17, true), weighing(70, true)}, 70, 26, 26, "diabolical"},
+        {{weighing(12, true), weighing(34, false), weighing(15, true)}, 34, 12, 12, "hard"},
+        {{weighing(10, true), weighing(14, true)}, 14, 10, 10, "easy"},
+        {{weighing(15, true)}, 15, 15, 15, "medium"},
+        {{weighing(24, true)}, 24, 24, 24, "medium"},
+        {{weighing(25, true)}, 25, 25, 25, "hard"},
+        {{weighing(49, true)}, 49, 49, 49, "hard"},
+        {{weighing(50, true)}, 50, 50, 50, "diabolical"},
+    };
+    for (const Row& row : rows) {
+        const Rating r = RateSteps(row.steps);
+        EXPECT_EQ(r.er, row.er);
+        EXPECT_EQ(r.ep, row.ep);
+        EXPECT_EQ(r.ed, row.ed);
+        EXPECT_STREQ(r.level, row.level) << row.er;
+    }
+}
+
+TEST(PuzzleRating, PuzzlesWithoutOneSolutionGetNoSteps) {
+    const std::string clash = "55" + std::string(79, '.');
+    EXPECT_EQ(ExplainPuzzle(digitsOf(clash)).status, PuzzleStatus::NoSolution);
+    const Explanation several = ExplainPuzzle(digitsOf(std::string(81, '.')));
+    EXPECT_EQ(several.status, PuzzleStatus::MultipleSolutions);
+    EXPECT_TRUE(several.steps.empty());
+}
+
+TEST(NextHint, AStepOrWhyThereIsNone) {
+    // A hard puzzle with one wrong given that clashes with nothing.
+    const std::string wrong =
+        "4.....8.5.3......1...7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+    struct Row {
+        std::string board;
+        HintKind kind;
+        std::string text;
+        int focus;
+    };
+    const Row rows[] = {
+        {std::string(test::kEasyPuzzle), HintKind::Step,
+         "Hidden single: 6 can go only in row 2, column 2 within box 1.", 11},
+        // A step that only removes candidates points at the first cell it removes from.
+        {"4...3.......6..8..........1....5..9..8....6...7.2........1927..5.3....4.9.7.4....",
+         HintKind::Step,
+         "Pointing: in box 4, 5 lies only in column 3, so 5 leaves row 1, column 3; row 2, "
+         "column 3 and row 3, column 3.",
+         3},
+        {"5...5" + std::string(76, '.'), HintKind::Clash,
+         "Some digits clash: a digit repeats in a row, column or box.", 0},
+        {wrong, HintKind::NoSolution, "No solution keeps the digits on the board.", 0},
+        {std::string(81, '.'), HintKind::SeveralSolutions,
+         "The digits on the board allow more than one solution, so no step follows from them.", 0},
+        {std::string(test::kSolvedGrid), HintKind::Complete,
+         "Every cell is filled: there is no step left.", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.board);
+        const Board board = test::BoardFrom(row.board);
+        const Hint hint = NextHint(board);
+        EXPECT_EQ(hint.kind, row.kind);
+        EXPECT_EQ(hint.text, row.text);
+        EXPECT_EQ(hint.focusCell, row.focus);
+        EXPECT_EQ(BoardToLine(board), row.board.substr(0, 81));
+    }
+}
+
+}  // namespace
+}  // namespace ninefold::steps
