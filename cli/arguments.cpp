@@ -90,6 +90,44 @@ std::string parseCommandOption(const std::vector<std::string>& words, std::size_
     return "unknown option '" + word + "'";
 }
 
+// The valid names of --level or --symmetry, for the message that refuses another.
+std::string validNames(bool level) {
+    std::string names;
+    const int count = level ? steps::kLevelCount : steps::kSymmetryCount;
+    for (int k = 0; k < count; ++k) {
+        names += std::string(k == 0 ? "" : ", ") +
+                 (level ? steps::LevelName(static_cast<steps::Level>(k))
+                        : steps::SymmetryName(static_cast<steps::Symmetry>(k)));
+    }
+    return names;
+}
+
+// "--level NAME" or "--symmetry NAME" of generate; false when the word is neither.
+bool parseNameOption(const std::vector<std::string>& words, std::size_t& i, Arguments& args,
+                     std::string& error) {
+    const std::string& word = words[i];
+    const bool level = word == "--level" || word.starts_with("--level=");
+    const bool symmetry = word == "--symmetry" || word.starts_with("--symmetry=");
+    if (args.command != Command::Generate || (!level && !symmetry)) {
+        return false;
+    }
+    const std::string name = level ? "--level" : "--symmetry";
+    const std::optional<std::string> value = optionValue(words, i, name);
+    if (!value) {
+        error = name + " needs one of: " + validNames(level);
+        return true;
+    }
+    if (level) {
+        args.level = steps::LevelFromName(*value);
+    } else {
+        args.symmetry = steps::SymmetryFromName(*value);
+    }
+    if (level ? !args.level : !args.symmetry) {
+        error = "unknown " + name.substr(2) + " '" + *value + "'; valid: " + validNames(level);
+    }
+    return true;
+}
+
 std::string parseRest(const std::vector<std::string>& words, Arguments& args) {
     bool optionsEnded = false;
     for (std::size_t i = 1; i < words.size(); ++i) {
@@ -100,6 +138,10 @@ std::string parseRest(const std::vector<std::string>& words, Arguments& args) {
             optionsEnded = true;
         } else if (!optionsEnded && word == "--json" && args.command == Command::Explain) {
             args.json = true;
+        } else if (std::string error; !optionsEnded && parseNameOption(words, i, args, error)) {
+            if (!error.empty()) {
+                return error;
+            }
         } else if (!optionsEnded && word.size() > 1 && word[0] == '-') {
             if (std::string error = parseCommandOption(words, i, args); !error.empty()) {
                 return error;
@@ -114,6 +156,9 @@ std::string parseRest(const std::vector<std::string>& words, Arguments& args) {
 std::string checkFileCount(const Arguments& args) {
     if (args.command == Command::Generate && !args.files.empty()) {
         return "generate takes no files";
+    }
+    if (args.command == Command::Generate && args.symmetry && !args.level) {
+        return "--symmetry goes with --level";
     }
     if (args.command == Command::Convert && args.files.size() != 2) {
         return "convert needs exactly two files, IN and OUT";

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/steps/level_generator.h"
+
 namespace ninefold::cli {
 
 enum class Command { Solve, Deduce, Check, Count, Generate, Convert, Rate, Explain };
@@ -19,6 +21,9 @@ struct Arguments {
     uint64_t limit = 2;              // count: where counting solutions stops
     std::optional<uint64_t> seed;
     bool json = false;  // explain: one JSON object per puzzle
+    // generate: a puzzle at this level, made with this symmetry, instead of the game's.
+    std::optional<steps::Level> level;
+    std::optional<steps::Symmetry> symmetry;
 };
 
 struct ParseResult {

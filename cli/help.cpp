@@ -15,7 +15,7 @@ Commands:
   deduce [FILE...]                   fill each puzzle's forced cells only
   check [FILE...]                    the Check Diagram report of each grid, as JSON
   count [--limit N] [FILE...]        the number of solutions of each puzzle, up to N
-  generate [--count N] [--seed S]    new puzzles with their solutions
+  generate [--level L] [OPTIONS]     new puzzles: the game's, or at a level
   convert IN OUT                     a text puzzle to a .nfd puzzle file or back
   rate [FILE...]                     the difficulty of each puzzle from its logical steps
   explain [--json] [FILE...]         each puzzle's logical steps in words, and its rating
@@ -87,13 +87,26 @@ input.
 
 constexpr const char* kGenerate =
     R"(Usage: ninefold-cli generate [--count N] [--seed S]
+       ninefold-cli generate --level L [--symmetry Y] [--count N] [--seed S]
 
-Generates N puzzles (default 1) as the game's Generate command does and prints one line
-each:
+Generates N puzzles (default 1) as the game's Generate command does and
+prints one line each:
   GIVENS SOLUTION FAILED
-GIVENS holds the given digits and '.' elsewhere, SOLUTION the complete grid, FAILED the
-number of attempts that were thrown away first. The same seed S gives the same lines;
-without one the clock chooses the seed.
+GIVENS holds the given digits and '.' elsewhere, SOLUTION the complete grid,
+FAILED the number of attempts that were thrown away first.
+
+--level L     makes each puzzle at level L instead: easy, medium, hard or
+              diabolical, as rate grades puzzles. From a random complete
+              grid, givens are taken away in random order while the puzzle
+              keeps one solution, until none can go; a puzzle at another
+              level is dropped and a new grid tried. One line each:
+                GIVENS SOLUTION ER/EP/ED LEVEL
+              with the rating as rate prints it.
+--symmetry Y  with --level: rotational (the default) takes each given away
+              with its mirror under a half turn of the grid; none takes it
+              alone.
+
+The same seed S gives the same lines; without one the clock chooses it.
 )";
 
 constexpr const char* kConvert =

@@ -110,6 +110,8 @@ TEST(CliCommandLine, UsageErrorsExitTwoWithAMessage) {
         {"generate", "--seed", "abc"},
         {"generate", "--countless", "3"},
         {"generate", "file.txt"},
+        {"generate", "--level"},
+        {"generate", "--symmetry", "none"},
         {"count", "--limit", "0"},
         {"count", "--limit=two"},
         {"solve", "--limit", "3"},
@@ -130,6 +132,25 @@ TEST(CliCommandLine, UsageErrorsExitTwoWithAMessage) {
     EXPECT_NE(tooLarge.err.find("--seed takes a whole number from 0 to 18446744073709551615"),
               std::string::npos)
         << tooLarge.err;
+}
+
+// A level or symmetry the generator does not know: refused with the names it does.
+TEST(CliCommandLine, UnknownLevelOrSymmetryListsTheValidNames) {
+    CliFolder folder;
+    const struct {
+        std::vector<std::string> words;
+        const char* valid;
+    } rows[] = {
+        {{"generate", "--level", "expert"}, "easy, medium, hard, diabolical"},
+        {{"generate", "--level=Easy"}, "easy, medium, hard, diabolical"},
+        {{"generate", "--level", "easy", "--symmetry", "rotate180"}, "rotational, none"},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = folder.Run(row.words);
+        EXPECT_EQ(run.status, 2) << row.words.back();
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(row.valid), std::string::npos) << run.err;
+    }
 }
 
 TEST(CliCommandLine, HelpOnEveryCommand) {

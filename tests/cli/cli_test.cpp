@@ -197,6 +197,36 @@ TEST(CliGenerate, SameSeedSameLinesAndEachPuzzleIsComplete) {
     EXPECT_EQ(lines(folder.Run({"generate"}).out).size(), 1U) << "one puzzle by default";
 }
 
+// At a level: the line's rating is what rate says of the givens, at the level asked for, the
+// same lines for the same seed; without the half turn too.
+TEST(CliGenerate, LevelLinesCarryTheRatingThatRateGives) {
+    CliFolder folder;
+    for (const auto& [level, symmetry] : {std::pair{"hard", "rotational"}, {"easy", "none"}}) {
+        SCOPED_TRACE(level);
+        const std::vector<std::string> words = {"generate", "--level",   level,    "--symmetry",
+                                                symmetry,   "--count=2", "--seed", "9"};
+        const CliRun run = folder.Run(words);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(folder.Run(words).out, run.out);
+        const std::vector<std::string> out = lines(run.out);
+        ASSERT_EQ(out.size(), 2U);
+        std::string givensFile;
+        std::string expectedRate;
+        for (const std::string& line : out) {
+            std::istringstream fields(line);
+            std::string givens, solution, rating, named;
+            fields >> givens >> solution >> rating >> named;
+            EXPECT_TRUE(test::IsValidSolution(solution)) << line;
+            EXPECT_TRUE(test::KeepsGivens(givens, solution)) << line;
+            EXPECT_EQ(named, level) << line;
+            givensFile += givens + "\n";
+            expectedRate += givens + " " + rating + " " + named + "\n";
+        }
+        folder.Write("givens.txt", givensFile);
+        EXPECT_EQ(folder.Run({"rate", "givens.txt"}).out, expectedRate);
+    }
+}
+
 TEST(CliProgress, ShownOnATerminalNeverInOutput) {
     CliFolder folder;
     const CliRun plain = folder.Run({"generate", "--count", "10", "--seed", "1"});
