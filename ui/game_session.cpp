@@ -69,8 +69,9 @@ void GameSession::FocusCurrentCell() {
 // --- keys and the mouse on the cell boxes ------------------------------------------------------
 
 void GameSession::Form_KeyDown(int keyCode, int shift) {
-    if (!windowHotKey(keyCode, shift) && !clipboardKey(keyCode, shift)) {
-        hintKey(keyCode, shift);
+    if (!windowHotKey(keyCode, shift) && !clipboardKey(keyCode, shift) &&
+        !hintKey(keyCode, shift)) {
+        levelKey(keyCode, shift);
     }
 }
 
@@ -102,6 +103,14 @@ bool GameSession::hintKey(int keyCode, int shift) {
         return false;
     }
     ShowHint();
+    return true;
+}
+
+bool GameSession::levelKey(int keyCode, int shift) {
+    if (keyCode != KeyCode::F5 || shift != ShiftState::Shift) {
+        return false;
+    }
+    GenerateLevel_Click();
     return true;
 }
 
@@ -282,6 +291,27 @@ void GameSession::mnuGenerate_Click() {
         } else {
             messages().exclamation(text);
         }
+    });
+}
+
+void GameSession::GenerateLevel_Click() {
+    whenIdle([this] {
+        const std::optional<steps::Level> level = view_.chooseLevel(lastLevel_);
+        if (!level) {
+            return;
+        }
+        lastLevel_ = *level;
+        OperationGuard operation(*this);
+        const std::optional<steps::LevelPuzzle> made =
+            steps::GenerateLevelPuzzle(*level, steps::Symmetry::Rotational, *random_, *this);
+        if (!made) {
+            return;
+        }
+        CellGrid grid{};
+        for (int c = 1; c <= kCellCount; ++c) {
+            grid[c - 1] = {made->givens[c], made->givens[c] != 0};
+        }
+        board_.WriteCells(grid);
     });
 }
 

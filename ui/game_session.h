@@ -12,6 +12,7 @@
 #include "engine/board.h"
 #include "engine/generator.h"
 #include "engine/solver.h"
+#include "engine/steps/level_generator.h"
 #include "ui/game_view.h"
 #include "ui/message_seam.h"
 
@@ -70,6 +71,9 @@ class GameSession : public SearchHost {
     // The Game and Help menus, and File > Exit.
     void mnuNewGame_Click();
     void mnuGenerate_Click();
+    // Shift+F5: the level chooser, then a puzzle made to order at that level behind the
+    // cancellable wait window; its givens replace the board unless the player cancels.
+    void GenerateLevel_Click();
     void mnuSolve_Click();
     void mnuCheck_Click();
     void mnuClear_Click();
@@ -115,11 +119,14 @@ class GameSession : public SearchHost {
     bool windowHotKey(int keyCode, int shift);
     bool clipboardKey(int keyCode, int shift);
     bool hintKey(int keyCode, int shift);
+    bool levelKey(int keyCode, int shift);
 
     GameView& view_;
     MessageSeam* messages_;
     Board board_;
     std::unique_ptr<SeededRandom> random_;
+    // The level the chooser offers first: the one chosen last in this run.
+    steps::Level lastLevel_ = steps::Level::Medium;
 
     int16_t currentCell_ = 0;
     int16_t lastButton_ = 0;

@@ -1,5 +1,6 @@
 // What the game session asks of the screen: the focus, the candidate panel, the wait window,
-// the event pump, the clipboard and closing. The game window provides it; tests fake it.
+// the event pump, the level chooser, the clipboard and closing. The game window provides it; tests
+// fake it.
 #pragma once
 
 #include <QPoint>
@@ -7,6 +8,9 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
+
+#include "engine/steps/level_generator.h"
 
 namespace ninefold {
 
@@ -35,6 +39,10 @@ class GameView {
     virtual void processEvents() = 0;
     // A long operation is over: what the cells show is told to the accessibility layer.
     virtual void announceCells() = 0;
+
+    // Asks for the level of a puzzle made to order, the given one preselected; nothing when
+    // the player cancels.
+    virtual std::optional<steps::Level> chooseLevel(steps::Level preselected) = 0;
 
     virtual void closeWindow() = 0;
 

@@ -23,6 +23,7 @@
 #include "ui/focus_frame.h"
 #include "ui/game_layout.h"
 #include "ui/key_codes.h"
+#include "ui/level_dialog.h"
 #include "ui/menu_bar.h"
 #include "ui/modal_key_guard.h"
 #include "ui/mouse_wheel.h"
@@ -476,6 +477,10 @@ void frmGame::announceCells() {
     for (int i = 1; i <= kCellCount; ++i) {
         AnnounceShownValue(cells_[i]);
     }
+}
+
+std::optional<steps::Level> frmGame::chooseLevel(steps::Level preselected) {
+    return LevelDialog::ask(preselected, this);
 }
 
 void frmGame::closeWindow() {

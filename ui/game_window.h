@@ -97,6 +97,7 @@ class frmGame : public QMainWindow, private GameView {
     void closeWaitWindow() override;
     void processEvents() override;
     void announceCells() override;
+    std::optional<steps::Level> chooseLevel(steps::Level preselected) override;
     void closeWindow() override;
     QString clipboardText() const override;
     void setClipboardText(const QString& text) override;

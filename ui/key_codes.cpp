@@ -41,7 +41,7 @@ int codeOfQtKey(int key, bool keypad) {
         return KeyCode::LetterA + (key - Qt::Key_A);
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
-        return 112 + (key - Qt::Key_F1);
+        return KeyCode::F1 + (key - Qt::Key_F1);
     }
     // The keypad's Insert is its 0 key with NumLock off, or shifted with NumLock on: it must
     // not paste where the player meant a digit.

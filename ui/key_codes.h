@@ -38,6 +38,8 @@ inline constexpr int Multiply = 106;
 inline constexpr int Add = 107;
 inline constexpr int Subtract = 109;
 inline constexpr int Divide = 111;
+inline constexpr int F1 = 112;  // to F24 at 135
+inline constexpr int F5 = 116;
 }  // namespace KeyCode
 
 namespace ShiftState {

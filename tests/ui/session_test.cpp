@@ -1,9 +1,12 @@
 // The game session's rules with no window at all, on a fake screen: the mouse button a
-// double-click repeats, the panel drag, and commands refused while a long operation runs.
+// double-click repeats, the panel drag, commands refused while a long operation runs, and the
+// level chooser in front of the puzzles made to order.
 #include <functional>
 #include <utility>
 
 #include "engine/board_text.h"
+#include "engine/solution_count.h"
+#include "engine/steps/puzzle_rating.h"
 #include "tests/ui/game_fixture.h"
 #include "ui/game_session.h"
 #include "ui/key_codes.h"
@@ -29,6 +32,12 @@ class FakeView : public GameView {
         }
     }
     void announceCells() override {}
+    // Records the level offered first and answers as the player would: nothing for Esc, the
+    // offered level for Enter, or the level set in choose.
+    std::optional<steps::Level> chooseLevel(steps::Level preselected) override {
+        offered.push_back(preselected);
+        return enter ? std::optional(choose.value_or(preselected)) : std::nullopt;
+    }
     void closeWindow() override {}
     QString clipboardText() const override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
@@ -37,6 +46,9 @@ class FakeView : public GameView {
     QPoint panelAt{100, 100};
     std::function<void()> onPump;
     QString clipboard;
+    std::vector<steps::Level> offered;
+    bool enter = true;
+    std::optional<steps::Level> choose;
 };
 
 class SessionTest : public ::testing::Test {
@@ -134,6 +146,64 @@ TEST_F(SessionTest, HintKeyTellsTheNextStepAndWritesNothing) {
     session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl | ShiftState::Shift);
     session.Form_KeyDown(KeyCode::LetterA + 7, 0);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// Shift+F5 and Enter: the board holds the new puzzle's givens alone, as the player's fixed
+// digits on white, one solution, rated at the level offered; the next time the chooser offers
+// the level chosen last.
+TEST_F(SessionTest, ShiftF5ThenEnterGivesAPuzzleOfGivensAtTheLevel) {
+    session.SeedRandom(5);
+    session.board().SetCell(3, 4, false, BackColour::Yellow);
+    session.Form_KeyDown(KeyCode::F5, ShiftState::Shift);
+    ASSERT_EQ(view.offered, std::vector{steps::Level::Medium});
+    const CellGrid cells = session.board().ReadCells();
+    for (int c = 1; c <= kCellCount; ++c) {
+        EXPECT_EQ(cells[c - 1].Fixed, cells[c - 1].Digit != 0) << "cell " << c;
+        EXPECT_EQ(session.board().Background(c), BackColour::White) << "cell " << c;
+    }
+    EXPECT_EQ(CountSolutions(cells, 2), 1U);
+    EXPECT_STREQ(steps::ExplainPuzzle(DigitsOf(cells)).rating.level, "medium");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(session.OperationRunning());
+
+    view.choose = steps::Level::Easy;
+    session.Form_KeyDown(KeyCode::F5, ShiftState::Shift);
+    view.choose.reset();
+    session.Form_KeyDown(KeyCode::F5, ShiftState::Shift);
+    EXPECT_EQ(view.offered.back(), steps::Level::Easy);
+    EXPECT_STREQ(steps::ExplainPuzzle(DigitsOf(session.board().ReadCells())).rating.level, "easy");
+}
+
+// Esc in the chooser, or in the wait window while the generator runs: the board stays.
+TEST_F(SessionTest, EscInTheChooserOrTheWaitWindowKeepsTheBoard) {
+    const std::string puzzle =
+        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+    session.OpenPuzzleText(QString::fromStdString(puzzle));
+    const CellGrid before = session.board().ReadCells();
+
+    view.enter = false;
+    session.Form_KeyDown(KeyCode::F5, ShiftState::Shift);
+    EXPECT_EQ(view.offered.size(), 1U);
+    EXPECT_EQ(session.board().ReadCells(), before);
+
+    view.enter = true;
+    view.onPump = [&] { session.board().EscPressed = true; };
+    session.Form_KeyDown(KeyCode::F5, ShiftState::Shift);
+    EXPECT_EQ(view.offered.size(), 2U);
+    EXPECT_EQ(session.board().ReadCells(), before);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(session.OperationRunning());
+}
+
+// F5 (the menu's Generate) is still the game's generator: every cell filled, its message
+// shown, no chooser; F5 without Shift reaching the keys opens no chooser either.
+TEST_F(SessionTest, F5StillRunsTheGamesGenerator) {
+    session.SeedRandom(5);
+    session.mnuGenerate_Click();
+    session.Form_KeyDown(KeyCode::F5, 0);
+    EXPECT_TRUE(view.offered.empty());
+    EXPECT_EQ(digits().find('.'), std::string::npos);
+    ASSERT_EQ(messages.shown.size(), 1U);
 }
 
 }  // namespace
