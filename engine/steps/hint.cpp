@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <span>
 
+#include "engine/conflicts.h"
 #include "engine/solution_count.h"
-#include "engine/steps/solution_verdict.h"
 #include "engine/steps/step_finder.h"
 
 namespace ninefold::steps {
@@ -18,20 +18,6 @@ constexpr const char* kSeveralText =
     "The digits on the board allow more than one solution, so no step follows from them.";
 constexpr const char* kCompleteText = "Every cell is filled: there is no step left.";
 
-bool digitsClash(const DigitGrid& digits) {
-    for (const auto& unit : kUnits) {
-        uint16_t seen = 0;
-        for (const uint8_t c : unit) {
-            const uint16_t bit = digits[c] == 0 ? 0 : steps::Bit(digits[c]);
-            if ((seen & bit) != 0) {
-                return true;
-            }
-            seen |= bit;
-        }
-    }
-    return false;
-}
-
 Hint refusal(HintKind kind, const char* text) {
     return Hint{kind, text, 0, std::nullopt};
 }
@@ -41,19 +27,20 @@ Hint refusal(HintKind kind, const char* text) {
 Hint NextHint(const Board& board) {
     const DigitGrid digits = DigitsOf(std::span(board.Cells).subspan<1>());
     const bool complete = std::find(digits.begin() + 1, digits.end(), 0) == digits.end();
-    if (digitsClash(digits)) {
+    if (AnyRepeatedDigit(digits)) {
         return refusal(HintKind::Clash, kClashText);
     }
     if (complete) {
         return refusal(HintKind::Complete, kCompleteText);
     }
     DigitGrid solution{};
-    switch (steps::JudgeSolutions(digits, solution)) {
-        case steps::SolutionVerdict::None:
+    switch (JudgeSolutions(digits, solution)) {
+        case Solutions::None:
+        case Solutions::Unknown:  // JudgeSolutions never answers it
             return refusal(HintKind::NoSolution, kNoSolutionText);
-        case steps::SolutionVerdict::Several:
+        case Solutions::Several:
             return refusal(HintKind::SeveralSolutions, kSeveralText);
-        case steps::SolutionVerdict::One:
+        case Solutions::One:
             break;
     }
     const steps::HintGrid grid = steps::HintGrid::FromDigits(digits);
