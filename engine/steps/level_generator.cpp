@@ -112,9 +112,8 @@ bool removeGivens(DigitGrid& puzzle, Symmetry symmetry, RandomSource& random, Se
         const uint8_t mirrorDigit = puzzle[mirror];
         puzzle[cell] = 0;
         puzzle[mirror] = 0;
-        int64_t budget = std::numeric_limits<int64_t>::max();
-        DigitGrid found;
-        if (ClassifySolutions(puzzle, budget, found) != Solutions::One) {
+        DigitGrid solution;
+        if (JudgeSolutions(puzzle, solution) != Solutions::One) {
             puzzle[cell] = digit;
             puzzle[mirror] = mirrorDigit;
         }
@@ -256,7 +255,7 @@ std::optional<LevelPuzzle> tryOnce(Level level, Symmetry symmetry, RandomSource&
     }
     const Explanation explanation = ExplainPuzzle(made.givens);
     made.rating = explanation.rating;
-    if (explanation.status != PuzzleStatus::Solved ||
+    if (explanation.status != Solutions::One ||
         levelIndex(made.rating.level) != static_cast<int>(level)) {
         return std::nullopt;
     }

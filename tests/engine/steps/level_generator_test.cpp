@@ -10,18 +10,13 @@
 namespace ninefold::steps {
 namespace {
 
-Solutions solutionsOf(const DigitGrid& digits, DigitGrid& found) {
-    int64_t budget = std::numeric_limits<int64_t>::max();
-    return ClassifySolutions(digits, budget, found);
-}
-
 int mirrorOf(int cell, Symmetry symmetry) {
     return symmetry == Symmetry::Rotational ? kCellCount + 1 - cell : cell;
 }
 
 void expectSoundPuzzle(const LevelPuzzle& made, Level level, Symmetry symmetry) {
     DigitGrid found{};
-    ASSERT_EQ(solutionsOf(made.givens, found), Solutions::One);
+    ASSERT_EQ(JudgeSolutions(made.givens, found), Solutions::One);
     EXPECT_EQ(found, made.solution);
     for (int c = 1; c <= kCellCount; ++c) {
         const int mirror = mirrorOf(c, symmetry);
@@ -33,7 +28,7 @@ void expectSoundPuzzle(const LevelPuzzle& made, Level level, Symmetry symmetry) 
         DigitGrid fewer = made.givens;
         fewer[c] = 0;
         fewer[mirror] = 0;
-        EXPECT_EQ(solutionsOf(fewer, found), Solutions::Several) << "cell " << c << " can go";
+        EXPECT_EQ(JudgeSolutions(fewer, found), Solutions::Several) << "cell " << c << " can go";
     }
     const Explanation rated = ExplainPuzzle(made.givens);
     EXPECT_STREQ(rated.rating.level, LevelName(level));
