@@ -28,10 +28,13 @@ if(NINEFOLD_GUI)
     ninefold_windows_text(/usr/share/common-licenses/GPL-3 GPL-3.txt)
 
     # The installer holds the files the archive holds, installed and stripped into msi-stage/.
+    # wixl takes its files' paths relative to the build folder only.
     find_program(NINEFOLD_WIXL wixl)
     set(stage ${CMAKE_BINARY_DIR}/msi-stage)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/ninefold.wxs.in
         ${CMAKE_BINARY_DIR}/ninefold.wxs @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/desktop/icons/ninefold.ico
+        ${CMAKE_BINARY_DIR}/ninefold.ico COPYONLY)
     add_custom_target(msi
         COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
         COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage} --strip
