@@ -9,10 +9,6 @@ std::string ToLocal8Bit(const QString& text) {
     return text.toLocal8Bit().toStdString();
 }
 
-QString FromLocal8Bit(std::string_view text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string ToUtf8(const QString& text) {
     return text.toStdString();
 }

@@ -10,7 +10,6 @@
 namespace ninefold {
 
 std::string ToLocal8Bit(const QString& text);
-QString FromLocal8Bit(std::string_view text);
 std::string ToUtf8(const QString& text);
 QString FromUtf8(std::string_view text);
 std::filesystem::path ToFsPath(const QString& path);

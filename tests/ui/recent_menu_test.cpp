@@ -127,7 +127,7 @@ TEST(RecentMenu, CaptionsShowAmpersandsAndShortenInTheMenuFont) {
     const QString longPath = QStringLiteral("/home/ann/Games/easy.nfd");
     const QFontMetrics metrics(h.menu->font());
     const int whole = metrics.horizontalAdvance(longPath);
-    ASSERT_EQ(WriteRecentList(h.ListFile(), {"/a&b/x.nfd", ToLocal8Bit(longPath)}), "");
+    ASSERT_EQ(WriteRecentList(h.ListFile(), {"/a&b/x.nfd", ToUtf8(longPath)}), "");
 
     clsRecentMenu roomy;
     roomy.Initialize(&h.owner, &h.items, listPath(h), h.separator, whole, 9);
