@@ -42,25 +42,32 @@ class ScreenFittingBox : public QMessageBox {
         }
         const QRect free = shownOn->availableGeometry();
         const int freeHeight = free.height() - frame.top() - frame.bottom();
+        const int freeWidth = free.width() - frame.left() - frame.right();
         if (height() <= freeHeight) {
             return false;
         }
-        auto* area = new QScrollArea(this);
-        area->setFrameShape(QFrame::NoFrame);
-        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        area->setWidgetResizable(true);
+        // Shown again (restored after minimising, say): the text already scrolls.
+        if (area_ != nullptr) {
+            setFixedSize(std::min(width(), freeWidth), freeHeight);
+            return true;
+        }
+        area_ = new QScrollArea(this);
+        area_->setFrameShape(QFrame::NoFrame);
+        area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area_->setWidgetResizable(true);
         const int textWidth = label->width();
-        delete layout()->replaceWidget(label, area);
-        area->setWidget(label);
-        const int bar = area->verticalScrollBar()->sizeHint().width();
-        area->setMinimumWidth(textWidth + bar);
-        const int freeWidth = free.width() - frame.left() - frame.right();
+        delete layout()->replaceWidget(label, area_);
+        area_->setWidget(label);
+        const int bar = area_->verticalScrollBar()->sizeHint().width();
+        area_->setMinimumWidth(textWidth + bar);
         setFixedSize(std::min(width() + bar, freeWidth), freeHeight);
         // Made while the box is being shown, so shown by hand.
-        area->show();
+        area_->show();
         layout()->activate();
         return true;
     }
+
+    QScrollArea* area_ = nullptr;
 };
 
 QMessageBox::StandardButton showBox(QWidget* owner, QMessageBox::Icon icon, const std::string& text,
