@@ -5,12 +5,15 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/text_template.h"
 
 namespace ninefold {
 
 // Sum over the 27 units of the digits 1–9 each lacks; 0 means complete and correct. With a
-// report, describes each unit that falls short: boxes, then rows, then columns, CR LF breaks.
-int16_t CountMissingDigits(const Board& board, std::string* report = nullptr);
+// report, describes each unit that falls short: boxes, then rows, then columns, CR LF breaks,
+// in the texts' language.
+int16_t CountMissingDigits(const Board& board, std::string* report = nullptr,
+                           const TextSource& texts = EnglishText());
 
 // Paints yellow every filled cell whose digit repeats in its row, column or box; returns how
 // many of them were not yellow before this call.

@@ -9,6 +9,7 @@
 #include "engine/branch_pruner.h"
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
+#include "engine/game_texts.h"
 #include "engine/unit_tally.h"
 
 namespace ninefold {
@@ -301,14 +302,14 @@ PreSearchVerdict PreSearchCheck(Board& board) {
     return PreSearchVerdict::Proceed;
 }
 
-const char* PreSearchMessage(PreSearchVerdict verdict) {
+std::string PreSearchMessage(PreSearchVerdict verdict, const TextSource& texts) {
     switch (verdict) {
         case PreSearchVerdict::AlreadySolved:
-            return "This puzzle is solved.";
+            return Sentence(texts, texts::kAlreadySolved);
         case PreSearchVerdict::Clash:
-            return "Please check entries.";
+            return Sentence(texts, texts::kCheckEntries);
         case PreSearchVerdict::DeadCell:
-            return "Please check logicality.";
+            return Sentence(texts, texts::kCheckLogicality);
         case PreSearchVerdict::Proceed:
             break;
     }
@@ -353,8 +354,8 @@ SolveResult SolveCommand(Board& board) {
     return SolveCommand(board, silentHost());
 }
 
-const char* SolveMessage(SolveOutcome outcome) {
-    return outcome == SolveOutcome::Solved ? "Puzzle solved." : "This puzzle hasn't any solution!";
+std::string SolveMessage(SolveOutcome outcome, const TextSource& texts) {
+    return Sentence(texts, outcome == SolveOutcome::Solved ? texts::kPuzzleSolved : texts::kNoSolution);
 }
 
 }  // namespace ninefold
