@@ -18,7 +18,6 @@ int missingIn(const Board& board, const Unit& unit) {
     return 9 - std::popcount(static_cast<uint16_t>(present & CandidateTable::kAllDigits));
 }
 
-
 std::string boxName(int box) {
     return std::to_string((box - 1) / 3 + 1) + "," + std::to_string((box - 1) % 3 + 1);
 }

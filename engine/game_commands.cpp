@@ -6,7 +6,8 @@
 namespace ninefold {
 
 std::string NewGameQuestion(const TextSource& texts) {
-    return Sentence(texts, texts::kEntriesWillBeLost) + "\r\n" + Sentence(texts, texts::kAreYouSure);
+    return Sentence(texts, texts::kEntriesWillBeLost) + "\r\n" +
+           Sentence(texts, texts::kAreYouSure);
 }
 
 void NewGame(Board& board) {

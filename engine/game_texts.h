@@ -48,8 +48,8 @@ inline constexpr TextTemplate kNoSolution{
 //: Generate found a puzzle at the first attempt.
 inline constexpr TextTemplate kGenerateReady{NINEFOLD_TEXT("Messages", "Ready.")};
 //: Generate needed %n further attempts to find a puzzle.
-inline constexpr TextTemplate kGenerateRetries{
-    NINEFOLD_COUNTED_TEXT("Messages", "%n Retry(ies)!"), "%n Retry!", "%n Retries!"};
+inline constexpr TextTemplate kGenerateRetries{NINEFOLD_COUNTED_TEXT("Messages", "%n Retry(ies)!"),
+                                               "%n Retry!", "%n Retries!"};
 //: First line of the question before Game > New empties the board.
 inline constexpr TextTemplate kEntriesWillBeLost{
     NINEFOLD_TEXT("Messages", "Manual entries will be lost.")};

@@ -355,7 +355,8 @@ SolveResult SolveCommand(Board& board) {
 }
 
 std::string SolveMessage(SolveOutcome outcome, const TextSource& texts) {
-    return Sentence(texts, outcome == SolveOutcome::Solved ? texts::kPuzzleSolved : texts::kNoSolution);
+    return Sentence(texts,
+                    outcome == SolveOutcome::Solved ? texts::kPuzzleSolved : texts::kNoSolution);
 }
 
 }  // namespace ninefold

@@ -31,7 +31,8 @@ TEST(FillTemplate, PlaceholdersAreFilledInOnePass) {
 
 TEST(CountedSentence, EnglishPicksTheFormByCount) {
     EXPECT_EQ(CountedSentence(EnglishText(), texts::kClashesFound, 1), "1 error found in entries!");
-    EXPECT_EQ(CountedSentence(EnglishText(), texts::kClashesFound, 0), "0 errors found in entries!");
+    EXPECT_EQ(CountedSentence(EnglishText(), texts::kClashesFound, 0),
+              "0 errors found in entries!");
     EXPECT_EQ(CountedSentence(EnglishText(), texts::kClashesFound, 21),
               "21 errors found in entries!");
 }
