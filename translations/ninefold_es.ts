@@ -18,7 +18,7 @@
     </message>
     <message>
         <source>%1, given</source>
-        <translation>%1, pista</translation>
+        <translation>%1, inicial</translation>
     </message>
     <message>
         <source>none</source>
@@ -235,7 +235,7 @@
     <name>frmWait</name>
     <message>
         <source>Please wait...</source>
-        <translation>Espera, por favor...</translation>
+        <translation>Por favor, espera...</translation>
     </message>
     <message>
         <source>Press Esc to cancel</source>

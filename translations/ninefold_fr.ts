@@ -144,7 +144,7 @@
     <message>
         <source>Ready.</source>
         <extracomment>Generate found a puzzle at the first attempt.</extracomment>
-        <translation>Prêt.</translation>
+        <translation>Grille prête.</translation>
     </message>
     <message numerus="yes">
         <source>%n Retry(ies)!</source>

@@ -18,7 +18,7 @@
     </message>
     <message>
         <source>%1, given</source>
-        <translation>%1, indizio</translation>
+        <translation>%1, iniziale</translation>
     </message>
     <message>
         <source>none</source>

@@ -18,7 +18,7 @@
     </message>
     <message>
         <source>%1, given</source>
-        <translation>%1、ヒント</translation>
+        <translation>%1、初期配置</translation>
     </message>
     <message>
         <source>none</source>

@@ -18,7 +18,7 @@
     </message>
     <message>
         <source>%1, given</source>
-        <translation>%1, dica</translation>
+        <translation>%1, inicial</translation>
     </message>
     <message>
         <source>none</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Press Esc to cancel</source>
-        <translation>Esc para cancelar</translation>
+        <translation>Pressione Esc para cancelar</translation>
     </message>
 </context>
 </TS>

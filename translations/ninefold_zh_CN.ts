@@ -18,7 +18,7 @@
     </message>
     <message>
         <source>%1, given</source>
-        <translation>%1，提示数</translation>
+        <translation>%1，已知数</translation>
     </message>
     <message>
         <source>none</source>

@@ -9,7 +9,7 @@ endforeach()
 file(GLOB_RECURSE NINEFOLD_TRANSLATED_SOURCES CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/ui/*.cpp ${PROJECT_SOURCE_DIR}/ui/*.h
     ${PROJECT_SOURCE_DIR}/engine/*.cpp ${PROJECT_SOURCE_DIR}/engine/*.h)
-set(NINEFOLD_LUPDATE_OPTIONS -locations none -no-ui-lines -tr-function-alias
+set(NINEFOLD_LUPDATE_OPTIONS -locations none -no-ui-lines -no-obsolete -tr-function-alias
     QT_TRANSLATE_NOOP+=NINEFOLD_TEXT,QT_TRANSLATE_N_NOOP+=NINEFOLD_COUNTED_TEXT)
 
 # Compiles Qt's own translations of the shipped languages into a target, under ":/i18n/".
