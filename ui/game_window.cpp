@@ -35,6 +35,7 @@ namespace ninefold {
 namespace {
 
 constexpr int kPanelTop = 8;
+
 QAction* addCommand(QMenu* menu, const QString& caption, const char* shortcut, const char* name) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));

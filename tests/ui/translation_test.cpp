@@ -10,6 +10,7 @@
 
 #include "engine/board.h"
 #include "tests/ui/game_fixture.h"
+#include "ui/candidate_panel.h"
 #include "ui/qt_message_seam.h"
 #include "ui/translations.h"
 #include "ui/wait_window.h"
@@ -90,6 +91,19 @@ TEST_F(TranslatedGameTest, WithoutATranslationTheTextsAreEnglish) {
     settle();
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].text, "Manual entries will be lost.\r\nAre you sure?");
+}
+
+// The candidate panel's header is one line of a fixed band: in every language it must fit.
+TEST_F(TranslatedGameTest, PanelHeaderFitsInEveryLanguage) {
+    for (const QString& language : ShippedLanguages()) {
+        install(language.toLatin1().constData());
+        const CandidatePanel* panel = candidatePanel();
+        EXPECT_NE(panel->headerText(),
+                  QStringLiteral("Double-Click: Show available numbers for each block"))
+            << language.toStdString();
+        EXPECT_GE(panel->headerPosition().x(), 0) << language.toStdString();
+        TearDown();
+    }
 }
 
 // Run by CTest at scale factors 1 and 2: every line of the wait window's text is drawn whole
