@@ -3,6 +3,7 @@
 // commands, the clipboard, and the search's host.
 #include "ui/game_session.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "desktop/hot_keys.h"
@@ -13,6 +14,7 @@
 #include "ui/board_clipboard.h"
 #include "ui/key_codes.h"
 #include "ui/operation_guard.h"
+#include "ui/qt_text_source.h"
 
 namespace ninefold {
 
@@ -262,7 +264,7 @@ bool GameSession::endOperation() {
 
 void GameSession::mnuNewGame_Click() {
     whenIdle([this] {
-        if (messages().question(kNewGameQuestion)) {
+        if (messages().question(NewGameQuestion(WindowText()))) {
             NewGame(board_);
         }
     });
@@ -273,7 +275,7 @@ void GameSession::mnuClear_Click() {
 }
 
 void GameSession::mnuCheck_Click() {
-    whenIdle([this] { messages().information(CheckDiagram(board_)); });
+    whenIdle([this] { messages().information(CheckDiagram(board_, WindowText())); });
 }
 
 void GameSession::mnuGenerate_Click() {
@@ -285,7 +287,7 @@ void GameSession::mnuGenerate_Click() {
         if (operation.finish()) {
             return;
         }
-        const std::string text = GenerateMessage(result.retries);
+        const std::string text = GenerateMessage(result.retries, WindowText());
         if (result.retries < 1) {
             messages().information(text);
         } else {
@@ -323,15 +325,18 @@ void GameSession::mnuSolve_Click() {
             return;
         }
         if (result.outcome == SolveOutcome::Solved) {
-            messages().information(SolveMessage(result.outcome));
+            messages().information(SolveMessage(result.outcome, WindowText()));
         } else {
-            messages().exclamation(SolveMessage(result.outcome));
+            messages().exclamation(SolveMessage(result.outcome, WindowText()));
         }
     });
 }
 
 void GameSession::mnuAbout_Click() {
-    messages().plain("Created by:\r\n  The Ninefold developers");
+    //: The About box: a heading line, then the authors indented below it.
+    const QString heading = QCoreApplication::translate("GameSession", "Created by:");
+    const QString authors = QCoreApplication::translate("GameSession", "The Ninefold developers");
+    messages().plain((heading + QStringLiteral("\r\n  ") + authors).toStdString());
 }
 
 void GameSession::mnuExit_Click() {
@@ -352,7 +357,7 @@ void GameSession::OpenPuzzleText(const QString& text) {
     whenIdle([&] {
         const std::optional<CellGrid> grid = PuzzleFromText(text);
         if (!grid) {
-            messages().exclamation(kNoPuzzleText);
+            messages().exclamation(NoPuzzleText());
             return;
         }
         board_.WriteCells(*grid);
@@ -362,7 +367,7 @@ void GameSession::OpenPuzzleText(const QString& text) {
 // --- the search's host ----------------------------------------------------------------------
 
 void GameSession::SearchRefused(PreSearchVerdict verdict) {
-    messages().exclamation(PreSearchMessage(verdict));
+    messages().exclamation(PreSearchMessage(verdict, WindowText()));
 }
 
 void GameSession::SearchStarting() {
