@@ -104,8 +104,14 @@ int16_t CountMissingDigits(const Board& board, std::string* report, const TextSo
     return static_cast<int16_t>(total);
 }
 
+// Through the digits' own check, so MarkDuplicates stays the one caller of the Board's scan
+// and keeps it inline.
 bool AnyRepeatedDigit(const Board& board) {
-    return anyOf(repeatedDigits(board));
+    DigitGrid digits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        digits[c] = board.Cells[c].Digit;
+    }
+    return AnyRepeatedDigit(digits);
 }
 
 bool AnyRepeatedDigit(const DigitGrid& digits) {

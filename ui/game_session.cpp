@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <cmath>
 
-#include "desktop/hot_keys.h"
 #include "engine/candidates.h"
 #include "engine/diagram_check.h"
 #include "engine/game_commands.h"
@@ -71,20 +70,21 @@ void GameSession::FocusCurrentCell() {
 // --- keys and the mouse on the cell boxes ------------------------------------------------------
 
 void GameSession::Form_KeyDown(int keyCode, int shift) {
-    if (!windowHotKey(keyCode, shift) && !clipboardKey(keyCode, shift)) {
+    if (!hiddenKey(keyCode, shift) && !clipboardKey(keyCode, shift)) {
         hintKey(keyCode, shift);
     }
 }
 
-// Shift+Alt+E, Shift+Alt+D and Shift+Alt+L, seen before the focused cell gets the key.
-bool GameSession::windowHotKey(int keyCode, int shift) {
+// The desktop layer's Shift+Alt+E, Shift+Alt+D and Shift+Alt+L, seen before the focused cell
+// gets the key.
+bool GameSession::hiddenKey(int keyCode, int shift) {
     const auto searchAlone = [this] {
         whenIdle([this] {
             const OperationGuard operation(*this);
             SearchSolution(board_, *this);
         });
     };
-    return HandleHotKey(keyCode, shift, searchAlone) != HotKey::None;
+    return hiddenKeys_ && hiddenKeys_(keyCode, shift, searchAlone);
 }
 
 bool GameSession::clipboardKey(int keyCode, int shift) {
@@ -219,7 +219,7 @@ void GameSession::picSolveHolder_MouseUp(int /*button*/, int /*shift*/, double /
 
 void GameSession::ShowWaitWindow(bool cancellable) {
     if (cancellable) {
-        board_.EscPressed = false;
+        escPressed_ = false;
     }
     view_.showWaitWindow(cancellable);
 }
@@ -354,7 +354,7 @@ bool GameSession::PumpEvents() {
         view_.processEvents();
         lastPump_ = std::chrono::steady_clock::now();
     }
-    return board_.EscPressed || closeRequested_;
+    return escPressed_ || closeRequested_;
 }
 
 void GameSession::SearchEnded() {

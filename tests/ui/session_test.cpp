@@ -1,7 +1,9 @@
 // The game session's rules with no window at all, on a fake screen: the mouse button a
-// double-click repeats, the panel drag, and commands refused while a long operation runs.
+// double-click repeats, the panel drag, commands refused while a long operation runs, and the
+// hidden keys' place before the others.
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "engine/board_text.h"
 #include "tests/ui/game_fixture.h"
@@ -48,16 +50,26 @@ class SessionTest : public ::testing::Test {
     GameSession session{view, messages};
 };
 
+// A double-click steps the cell once more by the button last pressed on any cell: left up,
+// right down, middle (or none pressed yet) empties.
 TEST_F(SessionTest, DoubleClickRepeatsTheLastPressedButton) {
+    session.board().SetCell(80, 5, true, BackColour::White);
+    session.Ninefold_DblClick(80);
+    EXPECT_EQ(session.board().Cells[80].Digit, 0) << "no button pressed yet";
+    const std::pair<int, int> rows[] = {{1, 6}, {2, 4}, {4, 0}};
+    for (const auto& [button, digit] : rows) {
+        session.Ninefold_MouseDown(5, button, 0, 0, 0);
+        session.board().SetCell(80, 5, true, BackColour::White);
+        session.Ninefold_DblClick(80);
+        EXPECT_EQ(session.board().Cells[80].Digit, digit) << "button " << button;
+    }
     session.Ninefold_MouseDown(5, 2, 0, 0, 0);
     session.Ninefold_DblClick(5);
     EXPECT_EQ(session.board().Cells[5].Digit, 8);
-    EXPECT_EQ(session.LastButton(), 2);
 }
 
 TEST_F(SessionTest, OnlyTheLeftButtonAloneDragsThePanel) {
     session.picSolveHolder_MouseDown(2, 0, 10, 10);
-    EXPECT_TRUE(session.PanelDragging());
     session.picSolveHolder_MouseMove(2, 0, 40, 40);
     session.picSolveHolder_MouseMove(1 | 2, 0, 40, 40);
     EXPECT_EQ(view.panelAt, QPoint(100, 100));
@@ -76,11 +88,16 @@ TEST_F(SessionTest, PressRoundsTheGrabHalvesToEvenAndOutsideTheInnerAreaDoesNotA
         {-1, 5, false, -1, 5},          {440, 5, false, 440, 5},  {5, 459, false, 5, 459},
         {439.4, 458.6, true, 439, 459},
     };
+    // A drag shows in where the next move puts the panel: its place less the grab plus the
+    // pointer's; a press that does not arm leaves the panel where it is.
     for (const Row& row : rows) {
+        view.panelAt = QPoint(100, 100);
         session.picSolveHolder_MouseDown(1, 0, row.x, row.y);
-        EXPECT_EQ(session.PanelDragging(), row.dragging) << row.x << "," << row.y;
-        EXPECT_EQ(session.PanelGrabX(), row.grabX);
-        EXPECT_EQ(session.PanelGrabY(), row.grabY);
+        session.picSolveHolder_MouseMove(1, 0, 1000, 1000);
+        EXPECT_EQ(view.panelAt,
+                  row.dragging ? QPoint(1100 - row.grabX, 1100 - row.grabY) : QPoint(100, 100))
+            << row.x << "," << row.y;
+        session.picSolveHolder_MouseUp(1, 0, 1000, 1000);
     }
 }
 
@@ -98,7 +115,7 @@ TEST_F(SessionTest, NoSecondCommandStartsWhileTheSearchRuns) {
         session.Ninefold_MouseDown(81, 1, 0, 0, 0);
         session.OpenPuzzleText(QString(81, QLatin1Char('1')));
         session.OpenPuzzleText(QStringLiteral("no puzzle"));
-        session.CopyBoard();
+        session.Form_KeyDown(KeyCode::Insert, ShiftState::Ctrl);
         session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl);
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_TRUE(view.clipboard.isEmpty());
@@ -134,6 +151,39 @@ TEST_F(SessionTest, HintKeyTellsTheNextStepAndWritesNothing) {
     session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl | ShiftState::Shift);
     session.Form_KeyDown(KeyCode::LetterA + 7, 0);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The desktop layer's keys come before the session's own, and may run the search alone: its
+// digits without the Solve command's messages, its refusal with them.
+TEST_F(SessionTest, HiddenKeysComeFirstAndCanRunTheSearchAlone) {
+    constexpr int kShiftAlt = ShiftState::Shift | ShiftState::Alt;
+    const int letterL = KeyCode::LetterA + 11;
+    std::vector<int> seen;
+    session.setHiddenKeys([&](int keyCode, int shift, const std::function<void()>& searchAlone) {
+        seen.push_back(keyCode);
+        if (keyCode == letterL && shift == kShiftAlt) {
+            searchAlone();
+            return true;
+        }
+        return keyCode == KeyCode::Insert;  // claims Ctrl+Insert from the clipboard
+    });
+    session.Form_KeyDown(KeyCode::LetterA + 4, kShiftAlt);
+    session.Ninefold_KeyDown(1, KeyCode::LetterA + 4, kShiftAlt);  // as the cell box does
+    EXPECT_EQ(session.board().Cells[1].Digit, 0) << "a letter writes nothing into the cell";
+    session.OpenPuzzleText(QStringLiteral(
+        "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"));
+    session.Form_KeyDown(KeyCode::Insert, ShiftState::Ctrl);
+    EXPECT_TRUE(view.clipboard.isEmpty());
+
+    session.Form_KeyDown(letterL, kShiftAlt);
+    EXPECT_EQ(digits(),
+              "534678912672195348198342567859761423426853791713924856961537284287419635345286179");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(session.board().Cells[3].Fixed) << "the search's own digits";
+    EXPECT_EQ(seen, (std::vector<int>{KeyCode::LetterA + 4, KeyCode::Insert, letterL}));
+
+    session.Form_KeyDown(letterL, kShiftAlt);
+    EXPECT_EQ(messages.shown, std::vector<Shown>({{Box::Exclamation, "This puzzle is solved."}}));
 }
 
 }  // namespace
