@@ -22,6 +22,7 @@ struct CellSet {
         return cell < 64 ? ((low >> cell) & 1U) != 0 : ((high >> (cell - 64)) & 1U) != 0;
     }
     bool Empty() const { return low == 0 && high == 0; }
+    int Count() const { return std::popcount(low) + std::popcount(high); }
     int First() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
     // Removes and returns the lowest cell; the set must not be empty.
     int Take() {

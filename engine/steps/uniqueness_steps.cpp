@@ -32,7 +32,7 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
                 eliminations.push_back({static_cast<uint8_t>(more[0]), static_cast<uint8_t>(d)});
             }
         }
-        return MakeStep(Technique::UniqueRectangle, 45,
+        return MakeStep(Technique::UniqueRectangle, InfoOf(Technique::UniqueRectangle).weight,
                         where + " would let " + digits + " swap places unless " +
                             CellName(more[0]) + " holds another digit, so " +
                             EliminationText(eliminations),
@@ -51,7 +51,7 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
     if (eliminations.empty()) {
         return std::nullopt;
     }
-    return MakeStep(Technique::UniqueRectangle, 46,
+    return MakeStep(Technique::UniqueRectangle, InfoOf(Technique::UniqueRectangle).maxWeight,
                     where + " would let " + digits + " swap places unless " + std::to_string(z) +
                         " is in " + CellName(more[0]) + " or " + CellName(more[1]) + ", so " +
                         EliminationText(eliminations),
