@@ -32,7 +32,7 @@ constexpr TechniqueInfo kTechniques[] = {
     {Technique::XYWing, "XY-wing", 42, 42},
     {Technique::GroupedTurbotFish, "Grouped turbot fish", 43, 43},
     {Technique::XYZWing, "XYZ-wing", 44, 44},
-    {Technique::UniqueRectangle, "Unique rectangle", 45, 46},
+    {Technique::UniqueRectangle, "Unique rectangle", 45, 45},
     {Technique::NakedQuad, "Naked quad", 50, 50},
     {Technique::Jellyfish, "Jellyfish", 52, 52},
     {Technique::HiddenQuad, "Hidden quad", 54, 54},
