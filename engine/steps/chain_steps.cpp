@@ -137,7 +137,7 @@ std::optional<Step> FindXChain(const HintGrid& grid) {
     return MakeStep(Technique::XChain, ChainWeight(Technique::XChain, best->links()),
                     std::to_string(best->digit) + " is at one end of the chain " +
                         chainText(*best, " = ") + ", so " + EliminationText(eliminations),
-                    {}, eliminations);
+                    {}, eliminations, {-1, best->digit});
 }
 
 namespace {

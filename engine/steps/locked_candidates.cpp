@@ -107,7 +107,7 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
                 const Technique t =
                     isPointing ? Technique::DirectPointing : Technique::DirectClaiming;
                 return MakeStep(t, InfoOf(t).weight, confined(lock) + ", so " + SingleText(*single),
-                                {single->placement}, {});
+                                {single->placement}, {}, {lock.from});
             }
         }
     }
@@ -117,7 +117,7 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
             const Technique t = locks == &pointing ? Technique::Pointing : Technique::Claiming;
             return MakeStep(t, InfoOf(t).weight,
                             confined(lock) + ", so " + EliminationText(lock.eliminations), {},
-                            lock.eliminations);
+                            lock.eliminations, {lock.from});
         }
     }
     return std::nullopt;

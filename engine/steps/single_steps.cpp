@@ -59,7 +59,7 @@ std::optional<Step> FindFullHouse(const HintGrid& grid) {
         return MakeStep(Technique::FullHouse, InfoOf(Technique::FullHouse).weight,
                         CellName(empty) + " is the last empty cell of " + UnitName(u) +
                             ", so it takes " + std::to_string(digit),
-                        {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {});
+                        {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {}, {u});
     }
     return std::nullopt;
 }
@@ -71,7 +71,8 @@ std::optional<Step> FindHiddenSingle(const HintGrid& grid, bool inBoxes) {
         return std::nullopt;
     }
     const Technique t = inBoxes ? Technique::HiddenSingleBox : Technique::HiddenSingleLine;
-    return MakeStep(t, InfoOf(t).weight, SingleText(*single), {single->placement}, {});
+    return MakeStep(t, InfoOf(t).weight, SingleText(*single), {single->placement}, {},
+                    {single->unit});
 }
 
 std::optional<Step> FindNakedSingle(const HintGrid& grid) {

@@ -2,6 +2,7 @@
 #include "engine/steps/step_text.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "engine/steps/hint_grid.h"
 
@@ -70,9 +71,32 @@ std::string EliminationText(const std::vector<CellDigit>& eliminations) {
 }
 
 Step MakeStep(Technique technique, int weight, const std::string& body,
-              const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate) {
+              const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate,
+              Look look) {
     return Step{technique, weight, std::string(InfoOf(technique).name) + ": " + body + ".", place,
-                eliminate};
+                eliminate, look};
+}
+
+std::string ClueText(const Step& step) {
+    std::string where;
+    if (step.look.digit != 0) {
+        where = "the " + std::to_string(step.look.digit) + "s";
+    } else if (step.look.unit >= 0) {
+        where = UnitName(step.look.unit);
+    } else {
+        const int cell = !step.place.empty() ? step.place.front().cell : step.eliminate.front().cell;
+        where = UnitName(18 + BoxOf(cell) - 1);
+    }
+    // "Hidden single" reads "a hidden single"; names led by capitals (X-wing, XY-wing, BUG+1)
+    // keep them, and those said with a vowel sound take "an".
+    std::string name = InfoOf(step.technique).name;
+    const bool capitals = name.size() > 1 && std::isupper(static_cast<unsigned char>(name[1]));
+    const bool spelledOut = name[0] == 'X' || (name[1] == '-');
+    if (!capitals && !spelledOut) {
+        name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+    }
+    const bool vowelSound = name[0] == 'X' || std::string("aeioAEIO").find(name[0]) != std::string::npos;
+    return "Look at " + where + ": " + (vowelSound ? "an " : "a ") + name + ".";
 }
 
 }  // namespace ninefold::steps

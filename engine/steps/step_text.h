@@ -21,6 +21,11 @@ std::string EliminationText(const std::vector<CellDigit>& eliminations);
 
 // A finished step: its text is "NAME: " + body + ".".
 Step MakeStep(Technique technique, int weight, const std::string& body,
-              const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate);
+              const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate,
+              Look look = {});
+
+// The step's clue, naming the technique and where to look but no cell and no digit to write:
+// "Look at box 7: a hidden single.", "Look at the 4s: an X-wing."
+std::string ClueText(const Step& step);
 
 }  // namespace ninefold::steps

@@ -165,7 +165,7 @@ std::optional<Step> stepOf(const Link& a, const Link& b, int digit, const CellSe
                     " or " + endName(farB) + "; as " + endName(nearA) + " and " + endName(nearB) +
                     " cannot both hold " + d + ", either " + endName(farA) + " or " +
                     endName(farB) + " holds it, so " + EliminationText(eliminations),
-                {}, eliminations);
+                {}, eliminations, {-1, digit});
         }
     }
     return std::nullopt;

@@ -71,7 +71,7 @@ std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
                             CellsText(members) + " hold only " + DigitsText(digits) +
                                 " between them in " + UnitName(u) + ", so " +
                                 EliminationText(eliminations),
-                            {}, eliminations);
+                            {}, eliminations, {u});
             return true;
         };
         forEachSubset(items, usable, size, found);
@@ -127,7 +127,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                     const Technique t =
                         size == 2 ? Technique::DirectHiddenPair : Technique::DirectHiddenTriple;
                     direct = MakeStep(t, InfoOf(t).weight, confined + ", so " + SingleText(*single),
-                                      {single->placement}, {});
+                                      {single->placement}, {}, {u});
                     return true;
                 }
             }
@@ -135,7 +135,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                 const Technique t = kHidden[size - 2];
                 plain =
                     MakeStep(t, InfoOf(t).weight,
-                             confined + ", so " + EliminationText(eliminations), {}, eliminations);
+                             confined + ", so " + EliminationText(eliminations), {}, eliminations, {u});
             }
             return false;
         };

@@ -63,7 +63,7 @@ std::optional<Step> nakedSubsetWithRoof(const HintGrid& grid, int unit,
                                 ", which with " + CellsText(members) + " fill those cells of " +
                                 UnitName(unit) + " with " + DigitsText(digits) + ", so " +
                                 EliminationText(eliminations),
-                            {}, eliminations);
+                            {}, eliminations, {unit, 0});
         }
     }
     return std::nullopt;
@@ -92,7 +92,7 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
                         where + " would let " + digits + " swap places unless " +
                             CellName(more[0]) + " holds another digit, so " +
                             EliminationText(eliminations),
-                        {}, eliminations);
+                        {}, eliminations, {RowOf(cells[0]) - 1, 0});
     }
     if (exact.size() != 2) {
         return std::nullopt;
@@ -113,7 +113,7 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
             return MakeStep(Technique::UniqueRectangle, weight,
                             unless + std::to_string(z) + " is in " + CellName(more[0]) + " or " +
                                 CellName(more[1]) + ", so " + EliminationText(eliminations),
-                            {}, eliminations);
+                            {}, eliminations, {RowOf(cells[0]) - 1, 0});
         }
     }
     for (const int u : sharedUnits(more[0], more[1])) {
@@ -131,7 +131,7 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
                             unless + CellsText(more) + " hold " + std::to_string(other) + "; as " +
                                 std::to_string(d) + " must be in one of them in " + UnitName(u) +
                                 ", " + EliminationText(removed),
-                            {}, removed);
+                            {}, removed, {RowOf(cells[0]) - 1, 0});
         }
         // Type 3: the two cells' other digits with cells of the unit make a naked subset.
         if (auto step = nakedSubsetWithRoof(grid, u, more, extra, unless)) {

@@ -28,7 +28,8 @@ DigitGrid digitsOf(const std::string& line) {
 std::string compact(const std::vector<CellDigit>& entries) {
     std::string text;
     for (const CellDigit& e : entries) {
-        text += (text.empty() ? "" : " ") + std::to_string(e.cell) + "=" + std::to_string(e.digit);
+        text += text.empty() ? "" : " ";
+        text += std::to_string(e.cell) + "=" + std::to_string(e.digit);
     }
     return text;
 }
@@ -120,7 +121,7 @@ const TechniqueRow kRows[] = {
 
 TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
     for (const TechniqueRow& row : kRows) {
-        SCOPED_TRACE(InfoOf(row.technique).name + std::string(" on ") + row.board);
+        SCOPED_TRACE(row.board);
         const DigitGrid digits = digitsOf(row.board);
         DigitGrid solution{};
         ASSERT_EQ(JudgeSolutions(digits, solution), SolutionVerdict::One);
@@ -187,7 +188,7 @@ TEST(StepTechniques, DirectFormsOnlyWithTheScalesUnit) {
                                              ? FindLockedCandidates(grid)
                                              : FindHiddenSubset(grid, row.subsetSize);
         ASSERT_TRUE(step.has_value());
-        EXPECT_EQ(InfoOf(step->technique).name, std::string(InfoOf(row.technique).name));
+        EXPECT_STREQ(InfoOf(step->technique).name, InfoOf(row.technique).name);
         const bool direct = InfoOf(row.technique).weight < InfoOf(Technique::Pointing).weight;
         EXPECT_EQ(step->place.size(), direct ? 1U : 0U) << step->text;
         EXPECT_EQ(step->eliminate.empty(), direct) << step->text;
