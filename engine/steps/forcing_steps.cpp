@@ -95,13 +95,14 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
 
 std::string conclusionText(const Conclusion& c) {
     if (!c.place.empty()) {
-        std::string text;
+        std::string leads;
+        std::string takes;
         for (const CellDigit& p : c.place) {
-            text +=
-                (text.empty() ? "" : " and ") + std::to_string(p.digit) + " in " + CellName(p.cell);
+            const std::string digit = std::to_string(p.digit);
+            leads += (leads.empty() ? "" : " and ") + digit + " in " + CellName(p.cell);
+            takes += (takes.empty() ? "" : " and ") + CellName(p.cell) + " takes " + digit;
         }
-        return "leads to " + text + ", so " + (c.place.size() == 1 ? "it goes" : "they go") +
-               " there";
+        return "leads to " + leads + ", so " + takes;
     }
     return "leads to the same removals, so " + EliminationText(c.eliminate);
 }

@@ -1,68 +1,114 @@
-// The next step for the game's hint key, with the refusals a player can meet.
+// The hint for the game's hint key, with the refusals a player can meet. The board holds
+// digits only, so a hint that merely removed candidates would come back unchanged on every
+// press: the hint follows the steps until one places a digit.
 #include "engine/steps/hint.h"
 
 #include <algorithm>
+#include <cctype>
 #include <span>
 
 #include "engine/solution_count.h"
 #include "engine/steps/solution_verdict.h"
 #include "engine/steps/step_finder.h"
+#include "engine/steps/step_text.h"
 
 namespace ninefold::steps {
 
 namespace {
 
-constexpr const char* kClashText = "Some digits clash: a digit repeats in a row, column or box.";
 constexpr const char* kNoSolutionText = "No solution keeps the digits on the board.";
 constexpr const char* kSeveralText =
     "The digits on the board allow more than one solution, so no step follows from them.";
 constexpr const char* kCompleteText = "Every cell is filled: there is no step left.";
 
-bool digitsClash(const DigitGrid& digits) {
-    for (const auto& unit : kUnits) {
-        uint16_t seen = 0;
-        for (const uint8_t c : unit) {
-            const uint16_t bit = digits[c] == 0 ? 0 : steps::Bit(digits[c]);
-            if ((seen & bit) != 0) {
-                return true;
-            }
-            seen |= bit;
-        }
-    }
-    return false;
+Hint refusal(HintKind kind, const std::string& text, int focusCell = 0) {
+    return Hint{kind, text, text, focusCell, {}};
 }
 
-Hint refusal(HintKind kind, const char* text) {
-    return Hint{kind, text, 0, std::nullopt};
+// The first digit, in unit order, that repeats in a unit, with the cells that hold it.
+std::optional<Hint> clash(const DigitGrid& digits) {
+    for (int u = 0; u < 27; ++u) {
+        for (int d = 1; d <= 9; ++d) {
+            std::vector<int> cells;
+            for (const uint8_t c : kUnits[u]) {
+                if (digits[c] == d) {
+                    cells.push_back(c);
+                }
+            }
+            if (cells.size() > 1) {
+                return refusal(HintKind::Clash,
+                               "Some digits clash: " + std::to_string(d) + " repeats in " +
+                                   UnitName(u) + ", in " + CellsText(cells) + ".",
+                               cells.front());
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// When the givens alone have one solution, the first digit the player wrote that differs
+// from it.
+Hint noSolution(const Board& board) {
+    DigitGrid givens{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        givens[c] = board.Cells[c].Fixed ? board.Cells[c].Digit : 0;
+    }
+    DigitGrid solution{};
+    if (JudgeSolutions(givens, solution) == SolutionVerdict::One) {
+        for (int c = 1; c <= kCellCount; ++c) {
+            const uint8_t digit = board.Cells[c].Digit;
+            if (!board.Cells[c].Fixed && digit >= 1 && digit <= 9 && digit != solution[c]) {
+                return refusal(
+                    HintKind::NoSolution,
+                    "The " + std::to_string(digit) + " in " + CellName(c) + " cannot be right.", c);
+            }
+        }
+    }
+    return refusal(HintKind::NoSolution, kNoSolutionText);
+}
+
+// "Then naked single: ..." for every step after the first.
+std::string thenText(const std::string& text) {
+    std::string rest = text;
+    if (rest.size() > 1 && std::islower(static_cast<unsigned char>(rest[1]))) {
+        rest[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(rest[0])));
+    }
+    return " Then " + rest;
 }
 
 }  // namespace
 
 Hint NextHint(const Board& board) {
     const DigitGrid digits = DigitsOf(std::span(board.Cells).subspan<1>());
-    const bool complete = std::find(digits.begin() + 1, digits.end(), 0) == digits.end();
-    if (digitsClash(digits)) {
-        return refusal(HintKind::Clash, kClashText);
+    if (std::optional<Hint> repeated = clash(digits)) {
+        return *repeated;
     }
-    if (complete) {
+    if (std::find(digits.begin() + 1, digits.end(), 0) == digits.end()) {
         return refusal(HintKind::Complete, kCompleteText);
     }
     DigitGrid solution{};
-    switch (steps::JudgeSolutions(digits, solution)) {
-        case steps::SolutionVerdict::None:
-            return refusal(HintKind::NoSolution, kNoSolutionText);
-        case steps::SolutionVerdict::Several:
+    switch (JudgeSolutions(digits, solution)) {
+        case SolutionVerdict::None:
+            return noSolution(board);
+        case SolutionVerdict::Several:
             return refusal(HintKind::SeveralSolutions, kSeveralText);
-        case steps::SolutionVerdict::One:
+        case SolutionVerdict::One:
             break;
     }
-    const steps::HintGrid grid = steps::HintGrid::FromDigits(digits);
-    std::optional<steps::Step> step = steps::FindEasiestStep(grid, &solution);
-    if (!step) {
+    Hint hint;
+    HintGrid grid = HintGrid::FromDigits(digits);
+    while (std::optional<Step> step = TakeStep(grid, solution)) {
+        hint.text += hint.steps.empty() ? step->text : thenText(step->text);
+        hint.steps.push_back(std::move(*step));
+        if (!hint.steps.back().place.empty()) {
+            hint.focusCell = hint.steps.back().place.front().cell;
+            break;
+        }
+    }
+    if (hint.steps.empty()) {
         return refusal(HintKind::NoSolution, kNoSolutionText);
     }
-    Hint hint{HintKind::Step, step->text, 0, step};
-    hint.focusCell = !step->place.empty() ? step->place.front().cell : step->eliminate.front().cell;
+    hint.clue = ClueText(hint.steps.front());
     return hint;
 }
 

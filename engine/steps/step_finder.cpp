@@ -87,6 +87,18 @@ std::optional<Step> FindEasiestStep(const HintGrid& grid, const DigitGrid* solut
     return best;
 }
 
+std::optional<Step> TakeStep(HintGrid& grid, const DigitGrid& solution) {
+    std::optional<Step> step = FindEasiestStep(grid, &solution);
+    if (step && !ApplyStep(grid, *step)) {
+        // A step that changes nothing would repeat for ever.
+        step = FindTrialBySearch(grid, solution);
+        if (step) {
+            ApplyStep(grid, *step);
+        }
+    }
+    return step;
+}
+
 bool ApplyStep(HintGrid& grid, const Step& step) {
     bool changed = false;
     for (const CellDigit& e : step.eliminate) {

@@ -13,6 +13,10 @@ namespace ninefold::steps {
 // steps that rest on uniqueness are allowed too and a step is always found on an unsolved grid.
 std::optional<Step> FindEasiestStep(const HintGrid& grid, const DigitGrid* solution);
 
+// Finds the easiest step and applies it to the grid; a step that would change nothing gives
+// way to trial by search, which always removes a candidate. Nothing when no step is left.
+std::optional<Step> TakeStep(HintGrid& grid, const DigitGrid& solution);
+
 // The lightest technique of each finder, in the order they are tried: lightest first.
 std::vector<Technique> FinderOrder();
 

@@ -73,8 +73,8 @@ std::string EliminationText(const std::vector<CellDigit>& eliminations) {
 Step MakeStep(Technique technique, int weight, const std::string& body,
               const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate,
               Look look) {
-    return Step{technique, weight, std::string(InfoOf(technique).name) + ": " + body + ".", place,
-                eliminate, look};
+    return Step{technique, weight,    std::string(InfoOf(technique).name) + ": " + body + ".",
+                place,     eliminate, look};
 }
 
 std::string ClueText(const Step& step) {
@@ -84,7 +84,8 @@ std::string ClueText(const Step& step) {
     } else if (step.look.unit >= 0) {
         where = UnitName(step.look.unit);
     } else {
-        const int cell = !step.place.empty() ? step.place.front().cell : step.eliminate.front().cell;
+        const int cell =
+            !step.place.empty() ? step.place.front().cell : step.eliminate.front().cell;
         where = UnitName(18 + BoxOf(cell) - 1);
     }
     // "Hidden single" reads "a hidden single"; names led by capitals (X-wing, XY-wing, BUG+1)
@@ -95,7 +96,8 @@ std::string ClueText(const Step& step) {
     if (!capitals && !spelledOut) {
         name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
     }
-    const bool vowelSound = name[0] == 'X' || std::string("aeioAEIO").find(name[0]) != std::string::npos;
+    const bool vowelSound =
+        name[0] == 'X' || std::string("aeioAEIO").find(name[0]) != std::string::npos;
     return "Look at " + where + ": " + (vowelSound ? "an " : "a ") + name + ".";
 }
 

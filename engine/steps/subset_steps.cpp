@@ -133,9 +133,9 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
             }
             if (!plain) {
                 const Technique t = kHidden[size - 2];
-                plain =
-                    MakeStep(t, InfoOf(t).weight,
-                             confined + ", so " + EliminationText(eliminations), {}, eliminations, {u});
+                plain = MakeStep(t, InfoOf(t).weight,
+                                 confined + ", so " + EliminationText(eliminations), {},
+                                 eliminations, {u});
             }
             return false;
         };
