@@ -48,16 +48,19 @@ std::optional<Hint> clash(const DigitGrid& digits) {
 
 // When the givens alone have one solution, the first digit the player wrote that differs
 // from it.
-Hint noSolution(const Board& board) {
+Hint noSolution(const Board& board, const PlayerCells* playerCells) {
     DigitGrid givens{};
+    auto given = [&](int c) {
+        return board.Cells[c].Fixed && (playerCells == nullptr || !(*playerCells)[c]);
+    };
     for (int c = 1; c <= kCellCount; ++c) {
-        givens[c] = board.Cells[c].Fixed ? board.Cells[c].Digit : 0;
+        givens[c] = given(c) ? board.Cells[c].Digit : 0;
     }
     DigitGrid solution{};
     if (JudgeSolutions(givens, solution) == SolutionVerdict::One) {
         for (int c = 1; c <= kCellCount; ++c) {
             const uint8_t digit = board.Cells[c].Digit;
-            if (!board.Cells[c].Fixed && digit >= 1 && digit <= 9 && digit != solution[c]) {
+            if (!given(c) && digit >= 1 && digit <= 9 && digit != solution[c]) {
                 return refusal(
                     HintKind::NoSolution,
                     "The " + std::to_string(digit) + " in " + CellName(c) + " cannot be right.", c);
@@ -78,7 +81,7 @@ std::string thenText(const std::string& text) {
 
 }  // namespace
 
-Hint NextHint(const Board& board) {
+Hint NextHint(const Board& board, const PlayerCells* playerCells) {
     const DigitGrid digits = DigitsOf(std::span(board.Cells).subspan<1>());
     if (std::optional<Hint> repeated = clash(digits)) {
         return *repeated;
@@ -89,7 +92,7 @@ Hint NextHint(const Board& board) {
     DigitGrid solution{};
     switch (JudgeSolutions(digits, solution)) {
         case SolutionVerdict::None:
-            return noSolution(board);
+            return noSolution(board, playerCells);
         case SolutionVerdict::Several:
             return refusal(HintKind::SeveralSolutions, kSeveralText);
         case SolutionVerdict::One:

@@ -2,6 +2,7 @@
 // one sentence on why there is none. It reads the board only and changes nothing.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ struct Hint {
     std::vector<Step> steps;
 };
 
-Hint NextHint(const Board& board);
+// Per cell (1-81), whether the player wrote it rather than it being a given.
+using PlayerCells = std::array<bool, kCellCount + 1>;
+
+// The board's givens are its Fixed digits outside `playerCells`; the rest are the player's.
+Hint NextHint(const Board& board, const PlayerCells* playerCells = nullptr);
 
 }  // namespace ninefold::steps
