@@ -15,7 +15,6 @@
 #include "engine/solution_count.h"
 #include "engine/steps/hint.h"
 #include "engine/steps/puzzle_rating.h"
-#include "engine/steps/solution_verdict.h"
 
 namespace {
 
@@ -42,7 +41,7 @@ struct FileFigures {
 // Checks every step against the solution and that the steps fill the grid.
 void checkSteps(const DigitGrid& digits, const steps::Explanation& e, FileFigures& f) {
     DigitGrid solution{};
-    steps::JudgeSolutions(digits, solution);
+    JudgeSolutions(digits, solution);
     DigitGrid filled = digits;
     for (const steps::Step& step : e.steps) {
         ++f.steps;
@@ -84,7 +83,7 @@ FileFigures runFile(const fs::path& path) {
         const auto hintStart = Clock::now();
         (void)steps::NextHint(board);
         f.slowestHint = std::max(f.slowestHint, seconds(hintStart));
-        if (e.status != steps::PuzzleStatus::Solved) {
+        if (e.status != Solutions::One) {
             ++f.unrated;
             continue;
         }

@@ -15,7 +15,6 @@ namespace ninefold::cli {
 namespace {
 
 using steps::Explanation;
-using steps::PuzzleStatus;
 
 std::string puzzleLine(const CellGrid& grid) {
     std::string line(kCellCount, '.');
@@ -31,14 +30,16 @@ Explanation explain(const CellGrid& grid) {
     return steps::ExplainPuzzle(DigitsOf(grid));
 }
 
-const char* statusName(PuzzleStatus status) {
+const char* statusName(Solutions status) {
     switch (status) {
-        case PuzzleStatus::Solved:
+        case Solutions::One:
             return "solved";
-        case PuzzleStatus::NoSolution:
+        case Solutions::None:
             return "no-solution";
-        case PuzzleStatus::MultipleSolutions:
+        case Solutions::Several:
             return "multiple-solutions";
+        case Solutions::Unknown:  // the explanation never answers it
+            break;
     }
     return "";
 }
@@ -72,7 +73,7 @@ std::string jsonPairs(const std::vector<steps::CellDigit>& pairs) {
 std::string jsonLine(const std::string& puzzle, const Explanation& e) {
     std::string out = "{\"puzzle\": " + jsonString(puzzle) +
                       ", \"status\": " + jsonString(statusName(e.status)) + ", \"rating\": ";
-    if (e.status == PuzzleStatus::Solved) {
+    if (e.status == Solutions::One) {
         out += "{\"er\": " + steps::WeightText(e.rating.er) +
                ", \"ep\": " + steps::WeightText(e.rating.ep) +
                ", \"ed\": " + steps::WeightText(e.rating.ed) +
@@ -94,7 +95,7 @@ std::string jsonLine(const std::string& puzzle, const Explanation& e) {
 }
 
 std::string textBlock(const std::string& puzzle, const Explanation& e) {
-    if (e.status != PuzzleStatus::Solved) {
+    if (e.status != Solutions::One) {
         return puzzle + " " + statusName(e.status) + "\n\n";
     }
     std::string out = puzzle + "\n";
@@ -116,10 +117,9 @@ int RunRate(const Arguments& args) {
     bool allRated = true;
     const InputStats stats = ReadPuzzles(args.files, [&](const CellGrid& grid) {
         const Explanation e = explain(grid);
-        allRated = allRated && e.status == PuzzleStatus::Solved;
+        allRated = allRated && e.status == Solutions::One;
         write(puzzleLine(grid) + " " +
-              (e.status == PuzzleStatus::Solved ? ratingText(e.rating) : statusName(e.status)) +
-              "\n");
+              (e.status == Solutions::One ? ratingText(e.rating) : statusName(e.status)) + "\n");
         progress.Step();
     });
     return ExitStatus(stats.bad, allRated);
@@ -130,7 +130,7 @@ int RunExplain(const Arguments& args) {
     bool allRated = true;
     const InputStats stats = ReadPuzzles(args.files, [&](const CellGrid& grid) {
         const Explanation e = explain(grid);
-        allRated = allRated && e.status == PuzzleStatus::Solved;
+        allRated = allRated && e.status == Solutions::One;
         const std::string puzzle = puzzleLine(grid);
         write(args.json ? jsonLine(puzzle, e) : textBlock(puzzle, e));
         progress.Step();

@@ -9,6 +9,10 @@ namespace ninefold {
 
 constexpr int kCellCount = 81;
 
+// The digits 1-9 as a mask, bit d for digit d: every candidate of an empty cell, and every
+// digit a complete unit holds.
+constexpr uint16_t kAllDigits = 0x3FE;
+
 // The digits of a grid indexed by cell number, as the Board's cells are; element 0 unused,
 // 0 an empty cell.
 using DigitGrid = std::array<uint8_t, kCellCount + 1>;

@@ -35,8 +35,6 @@ class CellPainter {
 // Held as one bit mask per cell (bit d for digit d) so a full recomputation stays cheap.
 class CandidateTable {
   public:
-    static constexpr uint16_t kAllDigits = 0x3FE;
-
     CandidateTable() { Reset(); }
     uint8_t operator()(int cell, int digit) const {
         return ((masks_[cell] >> digit) & 1U) != 0 ? static_cast<uint8_t>(digit) : 0;

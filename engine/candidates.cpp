@@ -10,7 +10,7 @@ void ResetCandidates(Board& board) {
 void ComputeCandidates(Board& board) {
     // Plain loops with fixed bounds and no branches: this runs several times per tried digit
     // of the search. Digit 0 sets bit 0, which the digit mask drops.
-    constexpr uint16_t all = CandidateTable::kAllDigits;
+    constexpr uint16_t all = kAllDigits;
     std::array<uint16_t, 9> inRow{}, inColumn{}, inBox{};
     for (int r = 0; r < 9; ++r) {
         const CellState* row = &board.Cells[9 * r + 1];

@@ -1,4 +1,5 @@
-// CountMissingDigits with its report text, and MarkDuplicates with its counting rule.
+// CountMissingDigits with its report text; the one check for repeated digits, and
+// MarkDuplicates with its counting rule.
 #include "engine/conflicts.h"
 
 #include "engine/unit_tally.h"
@@ -14,7 +15,7 @@ int missingIn(const Board& board, const Unit& unit) {
     for (uint8_t cell : unit) {
         present |= static_cast<uint16_t>(1U << board.Cells[cell].Digit);
     }
-    return 9 - std::popcount(static_cast<uint16_t>(present & CandidateTable::kAllDigits));
+    return 9 - std::popcount(static_cast<uint16_t>(present & kAllDigits));
 }
 
 void appendLine(std::string& report, const char* prefix, const std::string& name, int n) {
@@ -37,13 +38,13 @@ void markCell(Board& board, int cell, int16_t& count) {
     board.SetCell(cell, board.Cells[cell].Digit, board.Cells[cell].Fixed, BackColour::Yellow);
 }
 
-// The digits each unit holds more than once (units numbered as AllUnits); on most boards
-// the search checks every entry is 0.
-std::array<uint16_t, 27> repeatedDigits(const Board& board) {
+// The digits each unit holds more than once (units numbered as AllUnits), from each cell's
+// digit as `digitAt` reads it; on most boards the search checks every entry is 0.
+template <typename DigitAt>
+std::array<uint16_t, 27> repeatedDigits(DigitAt digitAt) {
     std::array<uint16_t, kCellCount + 1> digits{};
     for (int c = 1; c <= kCellCount; ++c) {
-        digits[c] =
-            static_cast<uint16_t>((1U << board.Cells[c].Digit) & CandidateTable::kAllDigits);
+        digits[c] = static_cast<uint16_t>((1U << digitAt(c)) & kAllDigits);
     }
     std::array<uint16_t, 27> repeated{};
     const UnitTallies tallies[] = {RowTallies(digits.data()), ColumnTallies(digits.data()),
@@ -54,6 +55,18 @@ std::array<uint16_t, 27> repeatedDigits(const Board& board) {
         }
     }
     return repeated;
+}
+
+std::array<uint16_t, 27> repeatedDigits(const Board& board) {
+    return repeatedDigits([&](int c) { return board.Cells[c].Digit; });
+}
+
+bool anyOf(const std::array<uint16_t, 27>& repeated) {
+    uint16_t any = 0;
+    for (const uint16_t digits : repeated) {
+        any |= digits;
+    }
+    return any != 0;
 }
 
 // Marks every cell of the unit that holds one of the repeated digits, digits ascending.
@@ -96,6 +109,24 @@ int16_t CountMissingDigits(const Board& board, std::string* report) {
         *report = std::move(text);
     }
     return static_cast<int16_t>(total);
+}
+
+bool AnyRepeatedDigit(const Board& board) {
+    return anyOf(repeatedDigits(board));
+}
+
+bool AnyRepeatedDigit(const DigitGrid& digits) {
+    return anyOf(repeatedDigits([&](int c) { return digits[c]; }));
+}
+
+std::optional<RepeatedDigit> FirstRepeatedDigit(const DigitGrid& digits) {
+    const std::array<uint16_t, 27> repeated = repeatedDigits([&](int c) { return digits[c]; });
+    for (int u = 0; u < 27; ++u) {
+        if (repeated[u] != 0) {
+            return RepeatedDigit{u, std::countr_zero(repeated[u])};
+        }
+    }
+    return std::nullopt;
 }
 
 int16_t MarkDuplicates(Board& board) {

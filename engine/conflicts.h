@@ -1,7 +1,8 @@
-// The two rule checks: digits missing from boxes, rows and columns, and clashing digits.
+// The rule checks: digits missing from boxes, rows and columns, and repeated digits.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/board.h"
@@ -11,6 +12,18 @@ namespace ninefold {
 // Sum over the 27 units of the digits 1–9 each lacks; 0 means complete and correct. With a
 // report, describes each unit that falls short: boxes, then rows, then columns, CR LF breaks.
 int16_t CountMissingDigits(const Board& board, std::string* report = nullptr);
+
+// True when some digit occurs twice in a row, a column or a box: the one repeat check of the
+// engine and the step solver, on the Board or on bare digits.
+bool AnyRepeatedDigit(const Board& board);
+bool AnyRepeatedDigit(const DigitGrid& digits);
+
+// The first unit (numbered as kUnits) holding a digit twice, and the lowest such digit.
+struct RepeatedDigit {
+    int unit;
+    int digit;
+};
+std::optional<RepeatedDigit> FirstRepeatedDigit(const DigitGrid& digits);
 
 // Paints yellow every filled cell whose digit repeats in its row, column or box; returns how
 // many of them were not yellow before this call.

@@ -10,6 +10,7 @@
 #endif
 
 #include "engine/candidates.h"
+#include "engine/cell_set.h"
 #include "engine/unit_tally.h"
 
 namespace ninefold {
@@ -144,21 +145,8 @@ void fillHiddenSingles(Board& board, Writes& writes) {
     }
 }
 
-// A set of cells: bit c - 1 of the two words for cell c. Such cells are rare, so they are
-// found eight cells at a time without a branch per cell, then visited in cell order.
-struct CellSet {
-    std::array<uint64_t, 2> words{};
-
-    void Add(int cell) { words[(cell - 1) >> 6] |= uint64_t{1} << ((cell - 1) & 63); }
-    template <typename Visit>
-    void ForEach(Visit visit) const {
-        for (int w = 0; w < 2; ++w) {
-            for (uint64_t word = words[w]; word != 0; word &= word - 1) {
-                visit(64 * w + std::countr_zero(word) + 1);
-            }
-        }
-    }
-};
+// Cells found by the scans below are rare, so they are collected eight cells at a time
+// without a branch per cell into a cell set, then visited in cell order.
 
 #ifdef NINEFOLD_DEDUCTION_SSE2
 
@@ -172,14 +160,20 @@ __m128i loadEight(const void* from) {
     return _mm_loadu_si128(static_cast<const __m128i*>(from));
 }
 
-// The cells 1–80 whose eight-cell group passes a lane-wise test, eight groups to the first
-// word and two to the second; cell 81 is left to the caller.
+// The cells 1–80 whose eight-cell group passes a lane-wise test; cell 81 is left to the
+// caller.
 template <typename Test>
 CellSet cellsPassing(Test test) {
     CellSet cells;
     for (int g = 0; g < 10; ++g) {
         const uint64_t bits = laneBits(test(8 * g + 1));
-        cells.words[g >> 3] |= bits << (8 * (g & 7));
+        const int first = 8 * g + 1;  // bit c for cell c: group 7 straddles the two words
+        if (first < 64) {
+            cells.low |= bits << first;
+            cells.high |= first + 8 > 64 ? bits >> (64 - first) : 0;
+        } else {
+            cells.high |= bits << (first - 64);
+        }
     }
     return cells;
 }

@@ -11,8 +11,6 @@ namespace ninefold {
 
 namespace {
 
-constexpr uint16_t kAllDigits = CandidateTable::kAllDigits;  // bit d for digit d
-
 // Below this many open cells a node skips locked candidates: singles settle nearly every
 // such grid, and the pass would cost more than the guesses it spares. That matters most
 // when counting grids with many solutions, where most nodes are near the end of a branch.
@@ -115,7 +113,8 @@ class Counter {
     }
 
     // Every digit must keep a place in the unit; a digit with one place goes there. False on
-    // a contradiction.
+    // a contradiction. The step solver's assumptions have a twin of this scan that also
+    // records when each candidate left; here nothing is recorded, for speed.
     bool placeHiddenSingles(Grid& grid, int u) {
         if (grid.placed[u] == kAllDigits) {
             return true;
@@ -339,6 +338,16 @@ Solutions ClassifySolutions(const DigitGrid& digits, int64_t& budget, DigitGrid&
     }
     return counted.count == 0 ? Solutions::None
                               : (counted.count == 1 ? Solutions::One : Solutions::Several);
+}
+
+Solutions JudgeSolutions(const DigitGrid& digits, DigitGrid& solution) {
+    int64_t budget = std::numeric_limits<int64_t>::max();
+    DigitGrid found{};
+    const Solutions verdict = ClassifySolutions(digits, budget, found);
+    if (verdict == Solutions::One) {
+        solution = found;
+    }
+    return verdict == Solutions::Unknown ? Solutions::None : verdict;  // Unknown: never met
 }
 
 }  // namespace ninefold

@@ -34,4 +34,9 @@ enum class Solutions {
 // the answer is One or Several.
 Solutions ClassifySolutions(const DigitGrid& digits, int64_t& budget, DigitGrid& found);
 
+// The same with no bound on the work, so never Unknown: the question the hint and the
+// explanation ask first. Digits that clash have no solution. `solution` receives the one
+// solution when there is exactly one.
+Solutions JudgeSolutions(const DigitGrid& digits, DigitGrid& solution);
+
 }  // namespace ninefold

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "engine/branch_pruner.h"
+#include "engine/cell_set.h"
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
-#include "engine/unit_tally.h"
 
 namespace ninefold {
 
@@ -27,58 +27,6 @@ struct Level {
     CandidateTable table;
 };
 
-// A set of cells as two words, bit c - 1 for cell c.
-struct CellBits {
-    std::array<uint64_t, 2> words{};
-
-    constexpr void Add(int cell) { words[(cell - 1) >> 6] |= uint64_t{1} << ((cell - 1) & 63); }
-    constexpr bool Meets(const CellBits& other) const {
-        return ((words[0] & other.words[0]) | (words[1] & other.words[1])) != 0;
-    }
-    constexpr CellBits And(const CellBits& other) const {
-        return {{words[0] & other.words[0], words[1] & other.words[1]}};
-    }
-};
-
-// Per unit, its cells as a cell set.
-constexpr std::array<CellBits, 27> kUnitCells = [] {
-    std::array<CellBits, 27> cells{};
-    for (int u = 0; u < 27; ++u) {
-        for (const uint8_t c : kUnits[u]) {
-            cells[u].Add(c);
-        }
-    }
-    return cells;
-}();
-
-// Per cell, its peers as a cell set; element 0 unused.
-constexpr std::array<CellBits, kCellCount + 1> kPeerCells = [] {
-    std::array<CellBits, kCellCount + 1> cells{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        for (const uint8_t p : kPeers[c]) {
-            cells[c].Add(p);
-        }
-    }
-    return cells;
-}();
-
-// True when some digit occurs twice in a row, a column or a box.
-bool anyRepeatedDigit(const Board& board) {
-    std::array<uint16_t, kCellCount + 1> digits{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        digits[c] =
-            static_cast<uint16_t>((1U << board.Cells[c].Digit) & CandidateTable::kAllDigits);
-    }
-    uint16_t twice = 0;
-    for (const UnitTallies& kind :
-         {RowTallies(digits.data()), ColumnTallies(digits.data()), BoxTallies(digits.data())}) {
-        for (const DigitTally& tally : kind) {
-            twice |= tally.twice;
-        }
-    }
-    return twice != 0;
-}
-
 class Search {
   public:
     // Starts on the board PreSearchCheck accepted, with the table its dead-cell check left.
@@ -87,7 +35,7 @@ class Search {
     Search(Board& board, SearchHost& host, Pruning pruning)
         : board_(board),
           host_(host),
-          startedClean_(!anyRepeatedDigit(board)),
+          startedClean_(!AnyRepeatedDigit(board)),
           pruner_(pruning == Pruning::ProvenEmptyBranches && startedClean_) {
         trail_.reserve(4 * kCellCount);
     }
@@ -208,16 +156,16 @@ class Search {
     // False when there are none, as on most tries. A cell written twice meets only its peers,
     // never itself, so it counts once.
     bool repeatsAmongWritten(std::array<uint16_t, 27>& repeated) const {
-        std::array<CellBits, 10> placed{};  // per digit, the written cells holding it
+        std::array<CellSet, 10> placed{};  // per digit, the written cells holding it
         bool any = false;
         const auto add = [&](int cell) {
             const int digit = board_.Cells[cell].Digit;
-            const CellBits& peers = kPeerCells[cell];
+            const CellSet& peers = kPeerSets[cell];
             if (peers.Meets(placed[digit])) {
                 any = true;
-                const CellBits met = peers.And(placed[digit]);
+                const CellSet met = peers & placed[digit];
                 for (const uint8_t unit : kCellUnits[cell]) {
-                    if (kUnitCells[unit].Meets(met)) {
+                    if (kUnitSets[unit].Meets(met)) {
                         repeated[unit] |= static_cast<uint16_t>(1U << digit);
                     }
                 }

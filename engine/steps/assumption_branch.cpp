@@ -19,7 +19,7 @@ class Propagation {
             } else {
                 const int unit = std::countr_zero(dirty_);
                 dirty_ &= dirty_ - 1;
-                hiddenSingles(unit);
+                placeHiddenSingles(unit);
             }
         }
     }
@@ -63,7 +63,9 @@ class Propagation {
         place(cell, LowestOf(m));
     }
 
-    void hiddenSingles(int unit) {
+    // Twin of the counting search's placeHiddenSingles, kept apart because this one records
+    // when each candidate left, which the explanations of forcing steps read.
+    void placeHiddenSingles(int unit) {
         const HintGrid& g = b_.grid;
         const auto& cells = kUnits[unit];
         uint16_t once = 0;
@@ -74,7 +76,7 @@ class Propagation {
             twice |= once & g.masks[c];
             once |= g.masks[c];
         }
-        if (((once | placed) & kAllCandidates) != kAllCandidates) {
+        if (((once | placed) & kAllDigits) != kAllDigits) {
             b_.contradiction = true;  // some digit has no place left in the unit
             return;
         }

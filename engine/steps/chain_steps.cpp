@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "engine/steps/cell_set.h"
+#include "engine/cell_set.h"
 #include "engine/steps/step_text.h"
 
 namespace ninefold::steps {

@@ -7,8 +7,8 @@
 #include <cctype>
 #include <span>
 
+#include "engine/conflicts.h"
 #include "engine/solution_count.h"
-#include "engine/steps/solution_verdict.h"
 #include "engine/steps/step_finder.h"
 #include "engine/steps/step_text.h"
 
@@ -25,25 +25,22 @@ Hint refusal(HintKind kind, const std::string& text, int focusCell = 0) {
     return Hint{kind, text, text, focusCell, {}};
 }
 
-// The first digit, in unit order, that repeats in a unit, with the cells that hold it.
+// The first digit that repeats in a unit, with the cells of the unit that hold it.
 std::optional<Hint> clash(const DigitGrid& digits) {
-    for (int u = 0; u < 27; ++u) {
-        for (int d = 1; d <= 9; ++d) {
-            std::vector<int> cells;
-            for (const uint8_t c : kUnits[u]) {
-                if (digits[c] == d) {
-                    cells.push_back(c);
-                }
-            }
-            if (cells.size() > 1) {
-                return refusal(HintKind::Clash,
-                               "Some digits clash: " + std::to_string(d) + " repeats in " +
-                                   UnitName(u) + ", in " + CellsText(cells) + ".",
-                               cells.front());
-            }
+    const std::optional<RepeatedDigit> repeated = FirstRepeatedDigit(digits);
+    if (!repeated) {
+        return std::nullopt;
+    }
+    std::vector<int> cells;
+    for (const uint8_t c : kUnits[repeated->unit]) {
+        if (digits[c] == repeated->digit) {
+            cells.push_back(c);
         }
     }
-    return std::nullopt;
+    return refusal(HintKind::Clash,
+                   "Some digits clash: " + std::to_string(repeated->digit) + " repeats in " +
+                       UnitName(repeated->unit) + ", in " + CellsText(cells) + ".",
+                   cells.front());
 }
 
 // When the givens alone have one solution, the first digit the player wrote that differs
@@ -57,7 +54,7 @@ Hint noSolution(const Board& board, const PlayerCells* playerCells) {
         givens[c] = given(c) ? board.Cells[c].Digit : 0;
     }
     DigitGrid solution{};
-    if (JudgeSolutions(givens, solution) == SolutionVerdict::One) {
+    if (JudgeSolutions(givens, solution) == Solutions::One) {
         for (int c = 1; c <= kCellCount; ++c) {
             const uint8_t digit = board.Cells[c].Digit;
             if (!given(c) && digit >= 1 && digit <= 9 && digit != solution[c]) {
@@ -91,11 +88,12 @@ Hint NextHint(const Board& board, const PlayerCells* playerCells) {
     }
     DigitGrid solution{};
     switch (JudgeSolutions(digits, solution)) {
-        case SolutionVerdict::None:
+        case Solutions::None:
+        case Solutions::Unknown:  // JudgeSolutions never answers it
             return noSolution(board, playerCells);
-        case SolutionVerdict::Several:
+        case Solutions::Several:
             return refusal(HintKind::SeveralSolutions, kSeveralText);
-        case SolutionVerdict::One:
+        case Solutions::One:
             break;
     }
     Hint hint;

@@ -14,7 +14,7 @@ HintGrid HintGrid::FromDigits(const DigitGrid& digits) {
         for (const uint8_t p : kPeers[c]) {
             taken |= Bit(digits[p]);
         }
-        grid.masks[c] = static_cast<uint16_t>(kAllCandidates & ~taken);
+        grid.masks[c] = static_cast<uint16_t>(kAllDigits & ~taken);
     }
     return grid;
 }

@@ -8,11 +8,9 @@
 #include <cstdint>
 
 #include "engine/addressing.h"
-#include "engine/steps/cell_set.h"
+#include "engine/cell_set.h"
 
 namespace ninefold::steps {
-
-constexpr uint16_t kAllCandidates = 0x3FE;
 
 constexpr int RowOf(int cell) {  // 1-9
     return CellRowCol(cell).row;
@@ -20,18 +18,6 @@ constexpr int RowOf(int cell) {  // 1-9
 constexpr int ColumnOf(int cell) {  // 1-9
     return CellRowCol(cell).column;
 }
-
-// Per cell, its 20 peers as one set, so asking whether two cells see each other is one bit
-// test; element 0 unused.
-inline constexpr std::array<CellSet, kCellCount + 1> kPeerSets = [] {
-    std::array<CellSet, kCellCount + 1> sets{};
-    for (int c = 1; c <= kCellCount; ++c) {
-        for (const uint8_t p : kPeers[c]) {
-            sets[c].Add(p);
-        }
-    }
-    return sets;
-}();
 
 constexpr bool Sees(int a, int b) {
     return kPeerSets[a].Has(b);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/steps/solution_verdict.h"
 #include "engine/steps/step_finder.h"
 
 namespace ninefold::steps {
@@ -26,17 +25,10 @@ Rating RateSteps(const std::vector<Step>& steps) {
 Explanation ExplainPuzzle(const DigitGrid& digits) {
     Explanation explanation;
     DigitGrid solution{};
-    switch (JudgeSolutions(digits, solution)) {
-        case SolutionVerdict::None:
-            explanation.status = PuzzleStatus::NoSolution;
-            return explanation;
-        case SolutionVerdict::Several:
-            explanation.status = PuzzleStatus::MultipleSolutions;
-            return explanation;
-        case SolutionVerdict::One:
-            break;
+    explanation.status = JudgeSolutions(digits, solution);
+    if (explanation.status != Solutions::One) {
+        return explanation;
     }
-    explanation.status = PuzzleStatus::Solved;
     HintGrid grid = HintGrid::FromDigits(digits);
     while (!grid.Solved()) {
         std::optional<Step> step = TakeStep(grid, solution);

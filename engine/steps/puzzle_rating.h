@@ -4,12 +4,11 @@
 
 #include <vector>
 
+#include "engine/solution_count.h"
 #include "engine/steps/hint_grid.h"
 #include "engine/steps/step.h"
 
 namespace ninefold::steps {
-
-enum class PuzzleStatus { Solved, NoSolution, MultipleSolutions };
 
 struct Rating {
     int er = 0;  // tenths
@@ -19,8 +18,8 @@ struct Rating {
 };
 
 struct Explanation {
-    PuzzleStatus status = PuzzleStatus::NoSolution;
-    std::vector<Step> steps;  // empty unless solved
+    Solutions status = Solutions::None;  // One: explained and rated
+    std::vector<Step> steps;             // empty unless solved
     Rating rating;
 };
 

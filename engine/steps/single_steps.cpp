@@ -51,7 +51,7 @@ std::optional<Step> FindFullHouse(const HintGrid& grid) {
                 ++emptyCount;
             }
         }
-        const uint16_t missing = static_cast<uint16_t>(kAllCandidates & ~placed);
+        const uint16_t missing = static_cast<uint16_t>(kAllDigits & ~placed);
         if (emptyCount != 1 || CountOf(missing) != 1 || (grid.masks[empty] & missing) == 0) {
             continue;
         }

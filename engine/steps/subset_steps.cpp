@@ -121,7 +121,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                 for (const CellDigit& e : eliminations) {
                     after.Eliminate(e.cell, e.digit);
                 }
-                const auto others = static_cast<uint16_t>(kAllCandidates & ~digits);
+                const auto others = static_cast<uint16_t>(kAllDigits & ~digits);
                 if (const auto single = SingleCreatedIn(grid, after, {u}, others)) {
                     // A direct step keeps only its placement.
                     const Technique t =

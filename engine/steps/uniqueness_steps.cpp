@@ -154,7 +154,7 @@ std::optional<Step> FindUniqueRectangle(const HintGrid& grid) {
                     }
                     const std::array<int, 4> cells = {CellIndex(r1, c1), CellIndex(r1, c2),
                                                       CellIndex(r2, c1), CellIndex(r2, c2)};
-                    uint16_t common = kAllCandidates;
+                    uint16_t common = kAllDigits;
                     for (const int c : cells) {
                         common &= grid.masks[c];
                     }

@@ -57,7 +57,7 @@ TEST(Candidates, OneDigitExcludesItsRowColumnAndBox) {
         EXPECT_EQ(board.Candidates(c, 4), 4) << c;
     }
     EXPECT_EQ(board.Candidates.Mask(1), 0);
-    EXPECT_EQ(board.Candidates.Mask(81), CandidateTable::kAllDigits);
+    EXPECT_EQ(board.Candidates.Mask(81), kAllDigits);
     EXPECT_EQ(board.Candidates(13, 5), 5);
 }
 
@@ -81,7 +81,7 @@ TEST(Candidates, ResetMakesEveryDigitPossibleEvenInFilledCells) {
     ComputeCandidates(board);
     ResetCandidates(board);
     EXPECT_EQ(board.Candidates(1, 1), 1);
-    EXPECT_EQ(board.Candidates.Mask(81), CandidateTable::kAllDigits);
+    EXPECT_EQ(board.Candidates.Mask(81), kAllDigits);
 }
 
 }  // namespace

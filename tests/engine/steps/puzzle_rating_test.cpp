@@ -9,7 +9,7 @@
 #include "engine/board_text.h"
 #include "engine/steps/hint.h"
 #include "engine/steps/puzzle_rating.h"
-#include "engine/steps/solution_verdict.h"
+#include "engine/solution_count.h"
 #include "tests/engine/fixtures.h"
 
 namespace ninefold::steps {
@@ -41,9 +41,9 @@ TEST(PuzzleRating, EveryStepAgreesWithTheSolutionAndTheStepsFillTheGrid) {
         SCOPED_TRACE(puzzle);
         const DigitGrid digits = digitsOf(puzzle);
         DigitGrid solution{};
-        ASSERT_EQ(JudgeSolutions(digits, solution), SolutionVerdict::One);
+        ASSERT_EQ(JudgeSolutions(digits, solution), Solutions::One);
         const Explanation e = ExplainPuzzle(digits);
-        ASSERT_EQ(e.status, PuzzleStatus::Solved);
+        ASSERT_EQ(e.status, Solutions::One);
         DigitGrid filled = digits;
         for (const Step& step : e.steps) {
             ASSERT_TRUE(!step.place.empty() || !step.eliminate.empty()) << step.text;
@@ -97,9 +97,9 @@ TEST(PuzzleRating, FiguresAndLevel) {
 
 TEST(PuzzleRating, PuzzlesWithoutOneSolutionGetNoSteps) {
     const std::string clash = "55" + std::string(79, '.');
-    EXPECT_EQ(ExplainPuzzle(digitsOf(clash)).status, PuzzleStatus::NoSolution);
+    EXPECT_EQ(ExplainPuzzle(digitsOf(clash)).status, Solutions::None);
     const Explanation several = ExplainPuzzle(digitsOf(std::string(81, '.')));
-    EXPECT_EQ(several.status, PuzzleStatus::MultipleSolutions);
+    EXPECT_EQ(several.status, Solutions::Several);
     EXPECT_TRUE(several.steps.empty());
 }
 
@@ -152,7 +152,7 @@ TEST(NextHint, StepsUpToADigitOrWhyThereIsNone) {
 TEST(NextHint, NamesTheFirstWrongPlayerDigit) {
     Board board = test::BoardFrom(test::kEasyPuzzle);
     DigitGrid solution{};
-    ASSERT_EQ(JudgeSolutions(digitsOf(test::kEasyPuzzle), solution), SolutionVerdict::One);
+    ASSERT_EQ(JudgeSolutions(digitsOf(test::kEasyPuzzle), solution), Solutions::One);
     const HintGrid grid = HintGrid::FromDigits(digitsOf(test::kEasyPuzzle));
     std::vector<int> wrongCells;
     for (int c = 1; c <= kCellCount && wrongCells.size() < 2; ++c) {

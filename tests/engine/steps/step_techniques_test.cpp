@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/solution_count.h"
 #include "engine/steps/fish_steps.h"
 #include "engine/steps/locked_candidates.h"
-#include "engine/steps/solution_verdict.h"
 #include "engine/steps/step_finder.h"
 #include "engine/steps/subset_steps.h"
 
@@ -124,7 +124,7 @@ TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
         SCOPED_TRACE(row.board);
         const DigitGrid digits = digitsOf(row.board);
         DigitGrid solution{};
-        ASSERT_EQ(JudgeSolutions(digits, solution), SolutionVerdict::One);
+        ASSERT_EQ(JudgeSolutions(digits, solution), Solutions::One);
         const HintGrid grid = HintGrid::FromDigits(digits);
         const std::optional<Step> step = FindEasiestStep(grid, &solution);
         ASSERT_TRUE(step.has_value());
@@ -182,7 +182,7 @@ TEST(StepTechniques, DirectFormsOnlyWithTheScalesUnit) {
         SCOPED_TRACE(row.board);
         const DigitGrid digits = digitsOf(row.board);
         DigitGrid solution{};
-        ASSERT_EQ(JudgeSolutions(digits, solution), SolutionVerdict::One);
+        ASSERT_EQ(JudgeSolutions(digits, solution), Solutions::One);
         const HintGrid grid = HintGrid::FromDigits(digits);
         const std::optional<Step> step = row.subsetSize == 0
                                              ? FindLockedCandidates(grid)
@@ -211,12 +211,12 @@ TEST(StepTechniques, FindersInOrderOfTheirLeastWeight) {
 // An empty grid whose first row is set up by hand: cells 1-4 as given, the rest untouched.
 HintGrid rowOneGrid(const std::array<uint16_t, 4>& first, uint16_t restWithout) {
     HintGrid grid;
-    grid.masks.fill(kAllCandidates);
+    grid.masks.fill(kAllDigits);
     for (int c = 1; c <= 4; ++c) {
         grid.masks[c] = first[c - 1];
     }
     for (int c = 5; c <= 9; ++c) {
-        grid.masks[c] = static_cast<uint16_t>(kAllCandidates & ~restWithout);
+        grid.masks[c] = static_cast<uint16_t>(kAllDigits & ~restWithout);
     }
     return grid;
 }
@@ -231,7 +231,7 @@ TEST(StepTechniques, QuadsAndJellyfishOnHandSetCandidates) {
     EXPECT_EQ(nakedQuad->eliminate.size(), 20U) << "1-4 leave the other five cells of row 1";
 
     const HintGrid hidden =
-        rowOneGrid({kAllCandidates, kAllCandidates, kAllCandidates, kAllCandidates}, k1234);
+        rowOneGrid({kAllDigits, kAllDigits, kAllDigits, kAllDigits}, k1234);
     const std::optional<Step> hiddenQuad = FindHiddenSubset(hidden, 4);
     ASSERT_TRUE(hiddenQuad.has_value());
     EXPECT_EQ(hiddenQuad->technique, Technique::HiddenQuad);
@@ -240,7 +240,7 @@ TEST(StepTechniques, QuadsAndJellyfishOnHandSetCandidates) {
 
     // 1 lies in rows 1-4 only within columns 1-4, so it leaves those columns in rows 5-9.
     HintGrid fish;
-    fish.masks.fill(kAllCandidates);
+    fish.masks.fill(kAllDigits);
     for (int c = 1; c <= 36; ++c) {
         if (ColumnOf(c) > 4) {
             fish.Eliminate(c, 1);
