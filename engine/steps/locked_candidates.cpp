@@ -96,8 +96,8 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
         collectLocks(grid, u, claiming);
     }
     auto confined = [](const Lock& lock) {
-        return "in " + UnitName(lock.from) + ", " + std::to_string(lock.digit) + " lies only in " +
-               UnitName(lock.into);
+        return "in " + UnitName(lock.from) + ", the digit " + std::to_string(lock.digit) +
+               " lies only in " + UnitName(lock.into);
     };
     // The direct forms first, as they weigh least. A direct step keeps only its placement.
     for (const auto* locks : {&pointing, &claiming}) {

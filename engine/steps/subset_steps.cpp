@@ -68,8 +68,8 @@ std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
             }
             const Technique t = kNaked[size - 2];
             step = MakeStep(t, InfoOf(t).weight,
-                            CellsText(members) + " hold only " + DigitsText(digits) +
-                                " between them in " + UnitName(u) + ", so " +
+                            "in " + UnitName(u) + ", " + PlacesText(u, members) +
+                                " hold only the digits " + DigitsText(digits) + ", so " +
                                 EliminationText(eliminations),
                             {}, eliminations, {u});
             return true;
@@ -114,8 +114,9 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
             if (eliminations.empty()) {
                 return false;
             }
-            const std::string confined = "in " + UnitName(u) + ", " + DigitsText(digits) +
-                                         " can go only in " + CellsText(members);
+            const std::string confined = "in " + UnitName(u) + ", the digits " +
+                                         DigitsText(digits) + " must fill " +
+                                         PlacesText(u, members);
             if (size <= 3 && emptyCells > size) {
                 HintGrid after = grid;
                 for (const CellDigit& e : eliminations) {
@@ -126,7 +127,9 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                     // A direct step keeps only its placement.
                     const Technique t =
                         size == 2 ? Technique::DirectHiddenPair : Technique::DirectHiddenTriple;
-                    direct = MakeStep(t, InfoOf(t).weight, confined + ", so " + SingleText(*single),
+                    direct = MakeStep(t, InfoOf(t).weight,
+                                      confined + ", so " + std::to_string(single->placement.digit) +
+                                          " can go only in " + CellName(single->placement.cell),
                                       {single->placement}, {}, {u});
                     return true;
                 }

@@ -128,7 +128,8 @@ TEST_F(SessionTest, HintKeyGivesAClueThenTheHintAndWritesNothing) {
     EXPECT_EQ(view.focused, 0);
     // It starts with a pointing, which writes no digit, and ends at the digit that follows.
     const Shown full = pressHint();
-    EXPECT_TRUE(full.text.starts_with("Pointing: in box 4, 3 lies only in row 4")) << full.text;
+    EXPECT_TRUE(full.text.starts_with("Pointing: in box 4, the digit 3 lies only in row 4"))
+        << full.text;
     EXPECT_TRUE(full.text.ends_with("row 4, column 7 can hold only 4.")) << full.text;
     EXPECT_EQ(view.focused, 34);
 
@@ -139,9 +140,9 @@ TEST_F(SessionTest, HintKeyGivesAClueThenTheHintAndWritesNothing) {
     // The 4 beside the given 4 of row 1 clashes with it.
     session.Ninefold_KeyDown(2, KeyCode::Digit0 + 4, 0);
     puzzle = digits();
-    EXPECT_EQ(pressHint(), (Shown{Box::Exclamation,
-                                  "Some digits clash: 4 repeats in row 1, in "
-                                  "row 1, column 1 and row 1, column 2."}));
+    EXPECT_EQ(pressHint(),
+              (Shown{Box::Exclamation,
+                     "Some digits clash: 4 repeats in row 1, in row 1, columns 1 and 2."}));
     EXPECT_EQ(view.focused, 1);
     // An 8 there clashes with nothing but cannot be right.
     session.Ninefold_KeyDown(2, KeyCode::Digit0 + 8, 0);
