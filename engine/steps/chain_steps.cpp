@@ -135,8 +135,10 @@ std::optional<Step> FindXChain(const HintGrid& grid) {
     }
     const auto eliminations = eliminationsOf(best->targets, best->digit);
     return MakeStep(Technique::XChain, ChainWeight(Technique::XChain, best->links()),
-                    std::to_string(best->digit) + " is at one end of the chain " +
-                        chainText(*best, " = ") + ", so " + EliminationText(eliminations),
+                    "either " + CellName(best->cells.front()) + " or " +
+                        CellName(best->cells.back()) + " holds " + std::to_string(best->digit) +
+                        " (the chain " + chainText(*best, " = ") + "), so " +
+                        EliminationText(eliminations),
                     {}, eliminations, {-1, best->digit});
 }
 
@@ -218,8 +220,9 @@ std::optional<Step> FindXYChain(const HintGrid& grid) {
     const auto eliminations = eliminationsOf(best->targets, best->digit);
     return MakeStep(Technique::XYChain,
                     ChainWeight(Technique::XYChain, static_cast<int>(best->cells.size())),
-                    "one end of the chain " + text + " holds " + std::to_string(best->digit) +
-                        ", so " + EliminationText(eliminations),
+                    "either " + CellName(best->cells.front()) + " or " +
+                        CellName(best->cells.back()) + " holds " + std::to_string(best->digit) +
+                        " (the chain " + text + "), so " + EliminationText(eliminations),
                     {}, eliminations);
 }
 

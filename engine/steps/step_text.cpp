@@ -10,11 +10,12 @@ namespace ninefold::steps {
 
 namespace {
 
-std::string joined(const std::vector<std::string>& parts, const char* separator) {
+std::string joined(const std::vector<std::string>& parts, const char* separator,
+                   const char* last = " and ") {
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (i > 0) {
-            text += i + 1 == parts.size() ? " and " : separator;
+            text += i + 1 == parts.size() ? last : separator;
         }
         text += parts[i];
     }
@@ -32,14 +33,14 @@ std::string UnitName(int unit) {
     return kKinds[unit / 9] + std::to_string(unit % 9 + 1);
 }
 
-std::string DigitsText(uint16_t mask) {
+std::string DigitsText(uint16_t mask, const char* last) {
     std::vector<std::string> parts;
     for (int d = 1; d <= 9; ++d) {
         if ((mask & Bit(d)) != 0) {
             parts.push_back(std::to_string(d));
         }
     }
-    return joined(parts, ", ");
+    return joined(parts, ", ", last);
 }
 
 std::string NumbersText(std::vector<int> numbers) {

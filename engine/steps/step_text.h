@@ -12,8 +12,8 @@ namespace ninefold::steps {
 
 std::string CellName(int cell);  // cell 1-81
 std::string UnitName(int unit);  // unit 0-26
-// "3", "3 and 7", "3, 5 and 7"
-std::string DigitsText(uint16_t mask);
+// "3", "3 and 7", "3, 5 and 7"; alternatives take " or ".
+std::string DigitsText(uint16_t mask, const char* last = " and ");
 // "1, 3 and 5", runs of three or more shortened: "1–3 and 7".
 std::string NumbersText(std::vector<int> numbers);
 // Cells by row: "row 1, columns 1–3; row 4, column 2"; cells of one column as
