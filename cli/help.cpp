@@ -8,57 +8,64 @@ namespace {
 constexpr const char* kOverview =
     R"(Usage: ninefold-cli COMMAND [ARGUMENTS]
 
-Solves, checks and generates 9x9 number-placement puzzles with the Ninefold engine.
+Solves, checks and generates 9x9 number-placement puzzles with the Ninefold
+engine.
 
 Commands:
-  solve [FILE...]                    complete each puzzle: forced cells, then the search
-  deduce [FILE...]                   fill each puzzle's forced cells only
-  check [FILE...]                    the Check Diagram report of each grid, as JSON
-  count [--limit N] [FILE...]        the number of solutions of each puzzle, up to N
-  generate [--count N] [--seed S]    new puzzles with their solutions
-  convert IN OUT                     a text puzzle to a .nfd puzzle file or back
-  rate [FILE...]                     the difficulty of each puzzle from its logical steps
-  explain [--json] [FILE...]         each puzzle's logical steps in words, and its rating
+  solve [FILE...]         complete each puzzle: forced cells, then the search
+  deduce [FILE...]        fill each puzzle's forced cells only
+  check [FILE...]         the Check Diagram report of each grid, as JSON
+  count [--limit N] [FILE...]
+                          the number of solutions of each puzzle, up to N
+  generate [--count N] [--seed S]
+                          new puzzles with their solutions
+  convert IN OUT          a text puzzle to a .nfd puzzle file or back
+  rate [FILE...]          the difficulty of each puzzle from its logical steps
+  explain [--json] [FILE...]
+                          each puzzle's logical steps in words, and its rating
 
 Input: the files named, or standard input when none is named or a name is '-'.
-A file whose name ends in .nfd is a puzzle file holding one board. Any other file is
-text, one puzzle per line: blanks may come first, then 81 cells, each '1'-'9' (a
-given), '0' or '.' (empty); then the line ends, or goes on after a blank or tab, so a
-digit or '.' right after the 81st cell spoils the line. A byte-order mark at the start
-of a file is skipped, and so are blank lines and lines starting with '#'. A line
-holding a control character other than tab (NUL, a lone CR, ...) cannot be used.
+A file whose name ends in .nfd is a puzzle file holding one board. Any other
+file is text, one puzzle per line: blanks may come first, then 81 cells, each
+'1'-'9' (a given), '0' or '.' (empty); then the line ends, or goes on after a
+blank or tab, so a digit or '.' right after the 81st cell spoils the line. A
+byte-order mark at the start of a file is skipped, and so are blank lines and
+lines starting with '#'. A line holding a control character other than tab
+(NUL, a lone CR, ...) cannot be used.
 
-Exit status: 0 when every puzzle ended solved, 1 when some did not, 2 for input that
-could not be used (each such line or file is named on standard error).
+Exit status: 0 when every puzzle ended solved, 1 when some did not, 2 for input
+that could not be used (each such line or file is named on standard error).
 
-Run 'ninefold-cli COMMAND --help' for one command, 'ninefold-cli --version' for the
-version.
+Run 'ninefold-cli COMMAND --help' for one command, 'ninefold-cli --version' for
+the version.
 )";
 
 constexpr const char* kSolve =
     R"(Usage: ninefold-cli solve [FILE...]
 
-Completes each puzzle as the game's Solve command does: forced cells first, then the
-search when digits are still missing. Prints one line per puzzle:
+Completes each puzzle as the game's Solve command does: forced cells first,
+then the search when digits are still missing. Prints one line per puzzle:
   BOARD STATUS
-BOARD is the 81 cells as the command leaves them, a digit or '.'. STATUS is one of
+BOARD is the 81 cells as the command leaves them, a digit or '.'.
+STATUS is one of
   solved        the grid is complete and correct
   no-solution   the search tried every option without success
-  clash         a digit repeats in a row, column or box, so the search did not start
-  dead-cell     an empty cell can take no digit, so the search did not start
+  clash         a digit repeats in a row, column or box: no search was made
+  dead-cell     an empty cell can take no digit: no search was made
 
-Exit status: 0 when every puzzle was solved, 1 when some was not, 2 for unusable input.
+Exit status: 0 when every puzzle was solved, 1 when some was not, 2 for
+unusable input.
 )";
 
 constexpr const char* kDeduce =
     R"(Usage: ninefold-cli deduce [FILE...]
 
-Fills the cells that single-candidate deduction forces (hidden and naked singles,
-repeated until nothing more is forced) and prints each board as one line of 81
-characters, a digit or '.'.
+Fills the cells that single-candidate deduction forces (hidden and naked
+singles, repeated until nothing more is forced) and prints each board as one
+line of 81 characters, a digit or '.'.
 
-Exit status: 0 when deduction completed every puzzle, 1 when some stayed incomplete or
-wrong, 2 for unusable input.
+Exit status: 0 when deduction completed every puzzle, 1 when some stayed
+incomplete or wrong, 2 for unusable input.
 )";
 
 constexpr const char* kCheck =
@@ -66,43 +73,44 @@ constexpr const char* kCheck =
 
 Runs the game's Check Diagram on each grid and prints one JSON object per line:
   {"text": REPORT, "marked": [CELLS]}
-REPORT is the message exactly, its line breaks as \r\n. CELLS are the cell numbers
-(1-81, row by row) whose background the check left yellow, ascending.
+REPORT is the message exactly, its line breaks as \r\n. CELLS are the cell
+numbers (1-81, row by row) whose background the check left yellow, ascending.
 
-Exit status: 0 when every grid is complete and correct, 1 when some is not, 2 for
-unusable input.
+Exit status: 0 when every grid is complete and correct, 1 when some is not, 2
+for unusable input.
 )";
 
 constexpr const char* kCount =
     R"(Usage: ninefold-cli count [--limit N] [FILE...]
 
-Counts the complete, correct grids that keep every digit of each puzzle, and prints one
-line per puzzle: the count, or N followed by '+' when there are N or more (counting stops
-there). N is 1 or more, 2 by default, so "1" means exactly one solution and "2+" more
-than one. A puzzle whose digits already clash counts 0.
+Counts the complete, correct grids that keep every digit of each puzzle, and
+prints one line per puzzle: the count, or N followed by '+' when there are N or
+more (counting stops there). N is 1 or more, 2 by default, so "1" means exactly
+one solution and "2+" more than one. A puzzle whose digits already clash
+counts 0.
 
-Exit status: 0 when every puzzle has a solution, 1 when some has none, 2 for unusable
-input.
+Exit status: 0 when every puzzle has a solution, 1 when some has none, 2 for
+unusable input.
 )";
 
 constexpr const char* kGenerate =
     R"(Usage: ninefold-cli generate [--count N] [--seed S]
 
-Generates N puzzles (default 1) as the game's Generate command does and prints one line
-each:
+Generates N puzzles (default 1) as the game's Generate command does and prints
+one line each:
   GIVENS SOLUTION FAILED
-GIVENS holds the given digits and '.' elsewhere, SOLUTION the complete grid, FAILED the
-number of attempts that were thrown away first. The same seed S gives the same lines;
-without one the clock chooses the seed.
+GIVENS holds the given digits and '.' elsewhere, SOLUTION the complete grid,
+FAILED the number of attempts that were thrown away first. The same seed S
+gives the same lines; without one the clock chooses the seed.
 )";
 
 constexpr const char* kConvert =
     R"(Usage: ninefold-cli convert IN OUT
 
-Converts one puzzle. When OUT ends in .nfd, writes it as a puzzle file (digits and given
-flags); otherwise writes the board as one text line of 81 characters ('-' for standard
-output), every digit as a given. IN is read like any input: a .nfd puzzle file or text
-holding exactly one puzzle ('-' for standard input).
+Converts one puzzle. When OUT ends in .nfd, writes it as a puzzle file (digits
+and given flags); otherwise writes the board as one text line of 81 characters
+('-' for standard output), every digit as a given. IN is read like any input: a
+.nfd puzzle file or text holding exactly one puzzle ('-' for standard input).
 )";
 
 constexpr const char* kRate =

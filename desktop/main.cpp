@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "desktop/file_association.h"
+#include "desktop/parent_console.h"
 #include "desktop/start_options.h"
 #include "desktop/window_icons.h"
 #include "ui/game_window.h"
@@ -14,9 +15,11 @@ int main(int argc, char** argv) {
     std::vector<char*> arguments(argv, argv + argc);
     switch (ninefold::ReadStartOptions(arguments)) {
         case ninefold::StartRequest::Help:
+            ninefold::PrintToParentConsole();
             std::fputs(ninefold::kGameUsage, stdout);
             return 0;
         case ninefold::StartRequest::Version:
+            ninefold::PrintToParentConsole();
             std::printf("ninefold %s\n", NINEFOLD_VERSION);
             return 0;
         case ninefold::StartRequest::Play:

@@ -9,10 +9,10 @@ const char* const kGameUsage =
     R"(Usage: ninefold [FILE]
 Plays, solves and checks 9x9 number-placement puzzles in a window.
 
-FILE is a puzzle file (.nfd) to open at start. All the words after the program's
-name make up the one name, joined by single blanks, with double quotes removed. A
-leading '--' ends the options: 'ninefold -- --help' opens a file named --help, as
-'ninefold ./--help' does.
+FILE is a puzzle file (.nfd) to open at start. All the words after the
+program's name make up the one name, joined by single blanks, with double
+quotes removed. A leading '--' ends the options: 'ninefold -- --help' opens a
+file named --help, as 'ninefold ./--help' does.
 
   --help       print this help and exit
   --version    print the version and exit

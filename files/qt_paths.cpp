@@ -9,8 +9,12 @@ std::string ToLocal8Bit(const QString& text) {
     return text.toLocal8Bit().toStdString();
 }
 
-QString FromLocal8Bit(std::string_view text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+std::string ToUtf8(const QString& text) {
+    return text.toStdString();
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::filesystem::path ToFsPath(const QString& path) {
@@ -22,7 +26,7 @@ std::filesystem::path ToFsPath(const QString& path) {
 }
 
 bool SamePathAnyCase(std::string_view a, std::string_view b) {
-    return FromLocal8Bit(a).toLower() == FromLocal8Bit(b).toLower();
+    return FromUtf8(a).toLower() == FromUtf8(b).toLower();
 }
 
 }  // namespace ninefold

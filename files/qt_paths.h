@@ -1,5 +1,5 @@
 // Paths between Qt's text and the 8-bit text and file-system paths of the plain file code.
-// The list file holds local 8-bit text (UTF-8 on Linux), as Qt's local codec gives it.
+// The recent list's entries are UTF-8.
 #pragma once
 
 #include <QString>
@@ -10,10 +10,11 @@
 namespace ninefold {
 
 std::string ToLocal8Bit(const QString& text);
-QString FromLocal8Bit(std::string_view text);
+std::string ToUtf8(const QString& text);
+QString FromUtf8(std::string_view text);
 std::filesystem::path ToFsPath(const QString& path);
 
-// Equal when the lower-case forms are equal, for letters of every script.
+// Equal when the lower-case forms of the UTF-8 texts are equal, for letters of every script.
 bool SamePathAnyCase(std::string_view a, std::string_view b);
 
 }  // namespace ninefold

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "files/ansi_text.h"
 #include "files/atomic_write.h"
 #include "files/file_io.h"
 
@@ -14,6 +15,14 @@ namespace {
 
 // A list far beyond any real use is treated as unreadable rather than loaded into memory.
 constexpr std::size_t kMaxListBytes = 16 * 1024 * 1024;
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+void appendLine(std::string& text, std::string_view entry) {
+    text += '"';
+    text += entry;
+    text += "\"\r\n";
+}
 
 char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -64,16 +73,35 @@ bool CanStoreInRecentList(std::string_view path) {
     return !path.empty() && path.find_first_of(std::string_view("\"\r\n\0", 4)) == path.npos;
 }
 
+RecentEntries DecodeRecentList(std::string_view text, std::size_t maxEntries) {
+    if (text.starts_with(kUtf8Bom)) {
+        return ParseRecentList(text.substr(kUtf8Bom.size()), maxEntries);
+    }
+    RecentEntries entries = ParseRecentList(text, maxEntries);
+    for (std::string& entry : entries) {
+        entry = AnsiToUtf8(entry);
+    }
+    return entries;
+}
+
 std::string FormatRecentList(const RecentEntries& entries) {
-    std::string text;
+    std::string ansi;
+    std::string utf8(kUtf8Bom);
+    bool spelled = true;
     for (const std::string& entry : entries) {
-        if (CanStoreInRecentList(entry)) {
-            text += '"';
-            text += entry;
-            text += "\"\r\n";
+        if (!CanStoreInRecentList(entry)) {
+            continue;
+        }
+        appendLine(utf8, entry);
+        if (spelled) {
+            const std::optional<std::string> inCodePage = Utf8ToAnsi(entry);
+            spelled = inCodePage.has_value();
+            if (spelled) {
+                appendLine(ansi, *inCodePage);
+            }
         }
     }
-    return text;
+    return spelled ? ansi : utf8;
 }
 
 RecentRead ReadRecentList(const std::filesystem::path& listFile, std::size_t maxEntries) {
@@ -89,7 +117,7 @@ RecentRead ReadRecentList(const std::filesystem::path& listFile, std::size_t max
     }
     const std::string_view text(reinterpret_cast<const char*>(read.bytes.data()),
                                 read.bytes.size());
-    return {ParseRecentList(text, maxEntries), {}};
+    return {DecodeRecentList(text, maxEntries), {}};
 }
 
 std::string WriteRecentList(const std::filesystem::path& listFile, const RecentEntries& entries) {

@@ -1,5 +1,7 @@
 // The recent-files list as it lives in its text file: one quoted path per line, CR LF, newest
 // first. The file is the only store; every operation reads it again and rewrites it whole.
+// It holds the ANSI code page's text when that code page spells every entry, and otherwise
+// UTF-8 after a byte-order mark, so a name in any script reopens its file.
 #pragma once
 
 #include <cstddef>
@@ -13,7 +15,7 @@
 
 namespace ninefold {
 
-// Entries are 8-bit text as the system's local encoding gives it (UTF-8 on Linux).
+// Entries are UTF-8 text.
 using RecentEntries = std::vector<std::string>;
 using PathsEqual = std::function<bool(std::string_view, std::string_view)>;
 
@@ -24,10 +26,17 @@ bool SamePathIgnoringCase(std::string_view a, std::string_view b);
 // A quoted line gives the text between its first quote and the next (or the line's end); a
 // line without quotes gives its text up to the first comma, without surrounding blanks.
 // Blank lines, empty entries and entries holding a NUL byte give nothing.
+// The entries are the line's bytes as they are.
 RecentEntries ParseRecentList(std::string_view text,
                               std::size_t maxEntries = std::numeric_limits<std::size_t>::max());
 
-// Each entry quoted on its own line ended by CR LF. An entry that the file cannot carry back
+// The entries of a list file's text: UTF-8 after a byte-order mark, else the ANSI code page's
+// text (on Windows; elsewhere that is UTF-8 too).
+RecentEntries DecodeRecentList(std::string_view text,
+                               std::size_t maxEntries = std::numeric_limits<std::size_t>::max());
+
+// Each entry quoted on its own line ended by CR LF, in the ANSI code page when it spells them
+// all, else in UTF-8 after a byte-order mark. An entry that the file cannot carry back
 // faithfully (one holding a quote, a line break or a NUL byte) is left out.
 std::string FormatRecentList(const RecentEntries& entries);
 

@@ -14,7 +14,7 @@ as_roff() { sed -e 's/\\/\\e/g' -e 's/-/\\-/g' -e "s/^\\([.']\\)/\\\\\\&\\1/"; }
 
 {
     echo '[COMMANDS IN DETAIL]'
-    for command in $("$cli" --help | sed -n '/^Commands:/,/^$/p' | awk 'NR > 1 && NF { print $1 }'); do
+    for command in $("$cli" --help | sed -n '/^Commands:/,/^$/p' | awk 'NR > 1 && /^  [^ ]/ { print $1 }'); do
         echo ".SS $command"
         echo '.nf'
         "$cli" "$command" --help | as_roff

@@ -2,13 +2,75 @@
 #include "ui/qt_message_seam.h"
 
 #include <QGridLayout>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpacerItem>
+#include <QWindow>
+#include <algorithm>
 
 namespace ninefold {
 
 namespace {
+
+// A message box that stays on its screen: when its text would make it taller than the
+// screen's free area (Check Diagram's report on a small laptop screen at 150 %), the text
+// scrolls inside the box and the buttons stay in view.
+class ScreenFittingBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // sizes the box to its text and places it
+        if (fitToScreen()) {
+            adjustPosition(parentWidget());
+        }
+    }
+
+  private:
+    bool fitToScreen() {
+        const QScreen* shownOn = screen();
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (shownOn == nullptr || label == nullptr || layout() == nullptr) {
+            return false;
+        }
+        QMargins frame;
+        if (const QWindow* window = windowHandle()) {
+            frame = window->frameMargins();
+        }
+        const QRect free = shownOn->availableGeometry();
+        const int freeHeight = free.height() - frame.top() - frame.bottom();
+        const int freeWidth = free.width() - frame.left() - frame.right();
+        if (height() <= freeHeight) {
+            return false;
+        }
+        // Shown again (restored after minimising, say): the text already scrolls.
+        if (area_ != nullptr) {
+            setFixedSize(std::min(width(), freeWidth), freeHeight);
+            return true;
+        }
+        area_ = new QScrollArea(this);
+        area_->setFrameShape(QFrame::NoFrame);
+        area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area_->setWidgetResizable(true);
+        const int textWidth = label->width();
+        delete layout()->replaceWidget(label, area_);
+        area_->setWidget(label);
+        const int bar = area_->verticalScrollBar()->sizeHint().width();
+        area_->setMinimumWidth(textWidth + bar);
+        setFixedSize(std::min(width() + bar, freeWidth), freeHeight);
+        // Made while the box is being shown, so shown by hand.
+        area_->show();
+        layout()->activate();
+        return true;
+    }
+
+    QScrollArea* area_ = nullptr;
+};
 
 // A short text makes a narrow box whose title bar cuts "Ninefold"; a spacer as wide as the
 // title and the title bar's buttons keeps it whole.
@@ -65,8 +127,8 @@ QMessageBox::StandardButton showBox(QWidget* owner, QMessageBox::Icon icon, cons
                                     QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton,
                                     bool besideWindow = false) {
-    QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), QtMessageSeam::displayText(text),
-                    buttons, owner);
+    ScreenFittingBox box(icon, QString::fromLatin1(kApplicationTitle),
+                         QtMessageSeam::displayText(text), buttons, owner);
     box.setDefaultButton(defaultButton);
     fitTitle(box);
     if (besideWindow) {

@@ -1,4 +1,5 @@
-// Message boxes through QMessageBox: each titled "Ninefold" and owned by the game window.
+// Message boxes through QMessageBox: each titled "Ninefold" and owned by the game window; a
+// text taller than the screen scrolls inside its box.
 #pragma once
 
 #include <QString>

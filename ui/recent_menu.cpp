@@ -99,7 +99,7 @@ int32_t clsRecentMenu::FileExisits(const QString& path) const {
 
 std::string clsRecentMenu::AddToList(const QString& path) {
     std::string error = changeLocked(listFile_, [&] {
-        return AddToRecentList(ToFsPath(listFile_), ToLocal8Bit(path), SamePathAnyCase);
+        return AddToRecentList(ToFsPath(listFile_), ToUtf8(path), SamePathAnyCase);
     });
     const std::string menuError = CreateRecentMenu();
     return error.empty() ? menuError : error;
@@ -107,7 +107,7 @@ std::string clsRecentMenu::AddToList(const QString& path) {
 
 std::string clsRecentMenu::RemoveFromList(const QString& path) {
     std::string error = changeLocked(listFile_, [&] {
-        return RemoveFromRecentList(ToFsPath(listFile_), ToLocal8Bit(path), SamePathAnyCase);
+        return RemoveFromRecentList(ToFsPath(listFile_), ToUtf8(path), SamePathAnyCase);
     });
     const std::string menuError = CreateRecentMenu();
     return error.empty() ? menuError : error;
@@ -119,7 +119,7 @@ std::string clsRecentMenu::CreateRecentMenu() {
         ToFsPath(listFile_), static_cast<std::size_t>(std::max<int16_t>(maxItems_, 0)));
     for (std::size_t k = 0; k < read.entries.size(); ++k) {
         QAction* item = itemFor(static_cast<int>(k));
-        const QString path = FromLocal8Bit(read.entries[k]);
+        const QString path = FromUtf8(read.entries[k]);
         item->setData(path);
         // '&' would otherwise mark an access key; the caption carries none.
         QString caption = QString::number(k + 1) + QLatin1Char(' ') + ShortenPath(path);
@@ -138,9 +138,9 @@ std::string clsRecentMenu::CreateRecentMenu() {
 QString clsRecentMenu::ShortenPath(const QString& path) const {
     const QFontMetrics metrics(captionFont());
     const MeasureText measure = [&metrics](std::string_view text) {
-        return metrics.horizontalAdvance(FromLocal8Bit(text));
+        return metrics.horizontalAdvance(FromUtf8(text));
     };
-    return FromLocal8Bit(ninefold::ShortenPath(ToLocal8Bit(path), maxLength_, measure));
+    return FromUtf8(ninefold::ShortenPath(ToUtf8(path), maxLength_, measure));
 }
 
 QString clsRecentMenu::Tag(int index) const {

@@ -2,6 +2,7 @@
 // still processed, exit status 2; and --help on every command, and --version.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -132,11 +133,27 @@ TEST(CliCommandLine, UsageErrorsExitTwoWithAMessage) {
         << tooLarge.err;
 }
 
+// The lines of a help text wider than an 80-column console, which would wrap mid-word there.
+std::vector<std::string> linesWiderThan80(const std::string& text) {
+    std::vector<std::string> wide;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        if (line.size() > 80) {
+            wide.push_back(line);
+        }
+        start = end + 1;
+    }
+    return wide;
+}
+
 TEST(CliCommandLine, HelpOnEveryCommand) {
     CliFolder folder;
     const CliRun overview = folder.Run({"--help"});
     EXPECT_EQ(overview.status, 0);
     EXPECT_EQ(overview.out.rfind("Usage: ninefold-cli COMMAND", 0), 0U);
+    EXPECT_EQ(linesWiderThan80(overview.out), std::vector<std::string>{});
     const CliRun version = folder.Run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "ninefold-cli " NINEFOLD_VERSION "\n");
@@ -148,6 +165,7 @@ TEST(CliCommandLine, HelpOnEveryCommand) {
             EXPECT_EQ(run.err, "") << command;
             EXPECT_EQ(run.out.rfind(std::string("Usage: ninefold-cli ") + command, 0), 0U)
                 << run.out;
+            EXPECT_EQ(linesWiderThan80(run.out), std::vector<std::string>{}) << command;
         }
         EXPECT_NE(overview.out.find(std::string("  ") + command), std::string::npos) << command;
     }

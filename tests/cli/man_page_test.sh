@@ -9,7 +9,7 @@ page=$2
 squeeze() { tr -s ' \n\t' '   '; }
 rendered=$(zcat "$page" | groff -man -Tascii -rHY=0 -rLL=2000n -P-cbou 2>/dev/null | squeeze)
 
-commands=$("$cli" --help | sed -n '/^Commands:/,/^$/p' | awk 'NR > 1 && NF { print $1 }')
+commands=$("$cli" --help | sed -n '/^Commands:/,/^$/p' | awk 'NR > 1 && /^  [^ ]/ { print $1 }')
 [ -n "$commands" ] || { echo "FAIL: no commands found in --help"; exit 1; }
 missing=0
 check() {

@@ -1,6 +1,7 @@
 // Which command lines the game answers itself, and which open a puzzle, whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,16 @@
 
 namespace ninefold {
 namespace {
+
+TEST(StartOptions, HelpFitsAnEightyColumnConsole) {
+    const std::string help = kGameUsage;
+    std::size_t start = 0;
+    while (start < help.size()) {
+        const std::size_t end = std::min(help.find('\n', start), help.size());
+        EXPECT_LE(end - start, 80U) << help.substr(start, end - start);
+        start = end + 1;
+    }
+}
 
 TEST(StartOptions, OnlyALoneHelpOrVersionIsAnOption) {
     struct Row {

@@ -50,6 +50,13 @@ TEST(RecentList, WritesQuotedLinesWithCrLfAndSkipsWhatCannotBeReadBack) {
     EXPECT_EQ(FormatRecentList({}), "");
 }
 
+TEST(RecentList, ListAfterAByteOrderMarkIsReadAsUtf8) {
+    EXPECT_EQ(DecodeRecentList("\xEF\xBB\xBF/\xD0\x96.nfd\r\n\"/b.nfd\"\r\n", 1),
+              RecentEntries{"/\xD0\x96.nfd"});
+    const RecentEntries outside{"C:\\\xF0\x9F\xA7\xA9.nfd", "C:\\a.nfd"};
+    EXPECT_EQ(DecodeRecentList(FormatRecentList(outside)), outside);
+}
+
 TEST(RecentList, ComparisonIgnoresLetterCaseOnly) {
     EXPECT_TRUE(SamePathIgnoringCase("C:\\A.NFD", "c:\\a.nfd"));
     EXPECT_FALSE(SamePathIgnoringCase("/a.nfd", "/a.nfd "));

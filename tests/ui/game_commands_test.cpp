@@ -1,10 +1,16 @@
 // The Game and Help menus' commands as the player sees them: their message boxes (kind and
 // exact text), the marks and digits they leave, the wait window around the search and the
 // generator, cancelling with Esc, and closing the window while the search runs.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include "engine/conflicts.h"
+#include "engine/diagram_check.h"
 #include "tests/ui/game_fixture.h"
 #include "ui/qt_message_seam.h"
 #include "ui/wait_window.h"
@@ -173,6 +179,33 @@ TEST_F(GameCommandsTest, AboutNamesTheAuthorsAndExitClosesWithoutAsking) {
 TEST(QtMessageSeam, ShowsTheGamesLineBreaksAsLineBreaks) {
     EXPECT_EQ(QtMessageSeam::displayText("1- a\r\n2- b\r\n"), QStringLiteral("1- a\n2- b\n"));
     EXPECT_EQ(QtMessageSeam::displayText("a\rb"), QStringLiteral("a\nb"));
+}
+
+// Check Diagram on an empty grid gives the tallest report. On a screen too short for it (run
+// once more on a 768-pixel screen at 150 %), the box must stay within the screen's free
+// area with its OK button in view, and show the report unchanged.
+TEST(QtMessageSeam, TallReportKeepsTheBoxAndItsButtonOnTheScreen) {
+    Board board;
+    const std::string report = CheckDiagram(board);
+    QWidget owner;
+    owner.show();
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = true;
+        const QRect free = box->screen()->availableGeometry();
+        EXPECT_TRUE(free.contains(box->frameGeometry())) << box->frameGeometry().height();
+        const QAbstractButton* ok = box->button(QMessageBox::Ok);
+        EXPECT_TRUE(free.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+        EXPECT_TRUE(box->rect().contains(QRect(ok->mapTo(box, QPoint(0, 0)), ok->size())));
+        const QLabel* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        EXPECT_TRUE(label->isVisible());
+        EXPECT_EQ(label->text(), QtMessageSeam::displayText(report));
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtMessageSeam(&owner).information(report);
+    EXPECT_TRUE(seen);
 }
 
 }  // namespace

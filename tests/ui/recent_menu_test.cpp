@@ -8,6 +8,10 @@
 #include <QLockFile>
 #include <QProcess>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "files/qt_paths.h"
 #include "files/recent_list.h"
 #include "tests/ui/menu_harness.h"
@@ -82,12 +86,48 @@ TEST(RecentMenu, LetterCaseIsIgnoredBeyondAsciiToo) {
     EXPECT_EQ(ReadBytes(h.ListFile()), "\"/M\xC3\x9CNCHEN/\xC3\xA4.nfd\"\r\n\"/other.nfd\"\r\n");
 }
 
+// Names the ANSI code page cannot spell (Cyrillic and an emoji beside Western letters) are
+// kept in a UTF-8 list that starts with a byte-order mark; a list whose names it spells
+// stays in the code page.
+TEST(RecentMenu, NamesInAnyScriptReopenTheirFilesAndShowAsTheyAre) {
+    MenuHarness h;
+    const QString folder = QString::fromStdString(h.folder.Path().string());
+    const QString plain = folder + QStringLiteral("/plain.nfd");
+    const QString cyrillic = folder + QString::fromUtf8("/\xD0\x9F\xD0\xB0\xD0\xB7\xD0\xBB.nfd");
+    const QString emoji = folder + QString::fromUtf8("/Puzzle \xF0\x9F\xA7\xA9.nfd");
+    for (const QString& path : {plain, cyrillic, emoji}) {
+        WriteBytes(ToFsPath(path), "x");
+    }
+    clsRecentMenu recent;
+    recent.Initialize(&h.owner, &h.items, listPath(h), h.separator, 5000, 9);
+    ASSERT_EQ(recent.AddToList(plain), "");
+    EXPECT_FALSE(ReadBytes(h.ListFile()).starts_with("\xEF\xBB\xBF"));
+    ASSERT_EQ(recent.AddToList(cyrillic), "");
+    ASSERT_EQ(recent.AddToList(emoji), "");
+#ifdef _WIN32
+    if (GetACP() != CP_UTF8) {
+        EXPECT_TRUE(ReadBytes(h.ListFile()).starts_with("\xEF\xBB\xBF"));
+    }
+#endif
+
+    clsRecentMenu later;
+    later.Initialize(&h.owner, &h.items, listPath(h), h.separator, 5000, 9);
+    const QStringList expected{emoji, cyrillic, plain};
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(later.Tag(k), expected[k]);
+        EXPECT_EQ(later.FileExisits(later.Tag(k)), 1) << later.Tag(k).toStdString();
+        EXPECT_TRUE(h.ShownCaptions()[k].endsWith(expected[k].mid(folder.size())));
+    }
+    ASSERT_EQ(later.RemoveFromList(cyrillic), "");
+    EXPECT_EQ(later.Tag(1), plain);
+}
+
 TEST(RecentMenu, CaptionsShowAmpersandsAndShortenInTheMenuFont) {
     MenuHarness h;
     const QString longPath = QStringLiteral("/home/ann/Games/easy.nfd");
     const QFontMetrics metrics(h.menu->font());
     const int whole = metrics.horizontalAdvance(longPath);
-    ASSERT_EQ(WriteRecentList(h.ListFile(), {"/a&b/x.nfd", ToLocal8Bit(longPath)}), "");
+    ASSERT_EQ(WriteRecentList(h.ListFile(), {"/a&b/x.nfd", ToUtf8(longPath)}), "");
 
     clsRecentMenu roomy;
     roomy.Initialize(&h.owner, &h.items, listPath(h), h.separator, whole, 9);
