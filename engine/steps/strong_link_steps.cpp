@@ -3,6 +3,7 @@
 // holds the digit and every cell that sees both far ends loses it.
 #include "engine/steps/strong_link_steps.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/steps/step_text.h"
@@ -49,14 +50,6 @@ void addLinks(const HintGrid& grid, int unit, int digit, std::vector<Link>& link
     if (places.size() < 2) {
         return;
     }
-    auto split = [&](auto sideOf) {
-        std::vector<int> sides[2];
-        const int first = sideOf(places.front());
-        for (const int c : places) {
-            sides[sideOf(c) == first ? 0 : 1].push_back(c);
-        }
-        return std::pair{sides[0], sides[1]};
-    };
     auto inOneLine = [](const std::vector<int>& cells) {
         bool row = true;
         bool column = true;
@@ -75,13 +68,17 @@ void addLinks(const HintGrid& grid, int unit, int digit, std::vector<Link>& link
     }
     if (kindOf(unit) < 2) {
         // A line: its places must lie in exactly two boxes.
-        auto [a, b] = split([](int c) { return BoxOf(c); });
-        int boxes = 0;
+        std::vector<int> ends[2];
         for (const int c : places) {
-            boxes |= 1 << BoxOf(c);
+            ends[BoxOf(c) == BoxOf(places.front()) ? 0 : 1].push_back(c);
         }
-        if (CountOf(static_cast<uint16_t>(boxes)) == 2) {
-            add(a, b);
+        if (ends[1].empty()) {
+            return;
+        }
+        const int otherBox = BoxOf(ends[1].front());
+        if (std::all_of(ends[1].begin(), ends[1].end(),
+                        [&](int c) { return BoxOf(c) == otherBox; })) {
+            add(ends[0], ends[1]);
         }
         return;
     }
