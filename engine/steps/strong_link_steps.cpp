@@ -4,6 +4,7 @@
 #include "engine/steps/strong_link_steps.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "engine/steps/step_text.h"
@@ -12,10 +13,13 @@ namespace ninefold::steps {
 
 namespace {
 
+// Kept free of the heap: the finder builds every link of every digit on each call.
 struct End {
-    std::vector<int> cells;  // one cell, or a group of two or three in one box-line crossing
+    std::array<uint8_t, 3> cells{};  // one cell, or a group of two or three in one crossing
+    int count = 0;
     CellSet set;
     CellSet seen;  // cells that see every cell of the end
+    std::vector<int> list() const { return {cells.begin(), cells.begin() + count}; }
 };
 
 struct Link {
@@ -23,11 +27,21 @@ struct Link {
     End ends[2];
 };
 
-End endOf(const std::vector<int>& cells) {
-    End end{cells, {}, {}};
+// Cells of a unit, at most nine.
+struct Places {
+    std::array<uint8_t, 9> cells{};
+    int count = 0;
+    void Add(int c) { cells[count++] = static_cast<uint8_t>(c); }
+    const uint8_t* begin() const { return cells.data(); }
+    const uint8_t* end() const { return cells.data() + count; }
+};
+
+End endOf(const Places& places) {
+    End end;
     end.seen.low = ~uint64_t{0};
     end.seen.high = ~uint64_t{0};
-    for (const int c : cells) {
+    for (const int c : places) {
+        end.cells[end.count++] = static_cast<uint8_t>(c);
         end.set.Add(c);
         end.seen = end.seen & kPeerSets[c];
     }
@@ -41,41 +55,39 @@ int kindOf(int unit) {  // 0 row, 1 column, 2 box
 // The unit's places for the digit split into two ends: two cells, or the parts in two boxes
 // of a line, or the parts of a box in one line and in the rest when the rest lies in a line.
 void addLinks(const HintGrid& grid, int unit, int digit, std::vector<Link>& links) {
-    std::vector<int> places;
+    Places places;
     for (const uint8_t c : kUnits[unit]) {
         if (grid.Has(c, digit)) {
-            places.push_back(c);
+            places.Add(c);
         }
     }
-    if (places.size() < 2) {
-        return;
+    if (places.count < 2 || places.count > 6) {
+        return;  // two ends of at most three cells each
     }
-    auto inOneLine = [](const std::vector<int>& cells) {
+    auto inOneLine = [](const Places& cells) {
         bool row = true;
         bool column = true;
         for (const int c : cells) {
-            row = row && RowOf(c) == RowOf(cells.front());
-            column = column && ColumnOf(c) == ColumnOf(cells.front());
+            row = row && RowOf(c) == RowOf(cells.cells[0]);
+            column = column && ColumnOf(c) == ColumnOf(cells.cells[0]);
         }
         return row || column;
     };
-    auto add = [&](const std::vector<int>& a, const std::vector<int>& b) {
-        links.push_back({unit, {endOf(a), endOf(b)}});
+    auto add = [&](const Places& a, const Places& b) {
+        if (a.count <= 3 && b.count <= 3) {
+            links.push_back({unit, {endOf(a), endOf(b)}});
+        }
     };
-    if (places.size() == 2) {
-        add({places[0]}, {places[1]});
-        return;
-    }
     if (kindOf(unit) < 2) {
         // A line: its places must lie in exactly two boxes.
-        std::vector<int> ends[2];
+        Places ends[2];
         for (const int c : places) {
-            ends[BoxOf(c) == BoxOf(places.front()) ? 0 : 1].push_back(c);
+            ends[BoxOf(c) == BoxOf(places.cells[0]) ? 0 : 1].Add(c);
         }
-        if (ends[1].empty()) {
+        if (ends[1].count == 0) {
             return;
         }
-        const int otherBox = BoxOf(ends[1].front());
+        const int otherBox = BoxOf(ends[1].cells[0]);
         if (std::all_of(ends[1].begin(), ends[1].end(),
                         [&](int c) { return BoxOf(c) == otherBox; })) {
             add(ends[0], ends[1]);
@@ -92,12 +104,12 @@ void addLinks(const HintGrid& grid, int unit, int digit, std::vector<Link>& link
                 continue;
             }
             done |= 1 << line;
-            std::vector<int> in;
-            std::vector<int> rest;
+            Places in;
+            Places rest;
             for (const int c : places) {
-                (sideOf(c) == line ? in : rest).push_back(c);
+                (sideOf(c) == line ? in : rest).Add(c);
             }
-            if (!rest.empty() && inOneLine(rest)) {
+            if (rest.count > 0 && inOneLine(rest)) {
                 add(in, rest);
             }
         }
@@ -111,7 +123,7 @@ struct Pattern {
 
 Pattern patternOf(const Link& a, const Link& b) {
     for (const Link* link : {&a, &b}) {
-        if (link->ends[0].cells.size() > 1 || link->ends[1].cells.size() > 1) {
+        if (link->ends[0].count > 1 || link->ends[1].count > 1) {
             return {Technique::GroupedTurbotFish, InfoOf(Technique::GroupedTurbotFish).weight};
         }
     }
@@ -126,7 +138,7 @@ Pattern patternOf(const Link& a, const Link& b) {
 }
 
 std::string endName(const End& end) {
-    return CellsText(end.cells);
+    return CellsText(end.list());
 }
 
 // The pattern's step when a near end of each link sees the other and a cell sees both far
@@ -141,8 +153,7 @@ std::optional<Step> stepOf(const Link& a, const Link& b, int digit, const CellSe
             const End& farB = b.ends[1 - eb];
             const CellSet all = nearA.set | nearB.set | farA.set | farB.set;
             if (!nearB.set.Without(nearA.seen).Empty() ||
-                static_cast<int>(nearA.cells.size() + nearB.cells.size() + farA.cells.size() +
-                                 farB.cells.size()) != all.Count()) {
+                nearA.count + nearB.count + farA.count + farB.count != all.Count()) {
                 continue;
             }
             CellSet targets = (candidates & farA.seen & farB.seen).Without(all);
@@ -172,8 +183,9 @@ std::optional<Step> stepOf(const Link& a, const Link& b, int digit, const CellSe
 
 std::optional<Step> FindTwoStrongLinks(const HintGrid& grid) {
     std::optional<Step> best;
+    std::vector<Link> links;
     for (int d = 1; d <= 9; ++d) {
-        std::vector<Link> links;
+        links.clear();
         CellSet candidates;
         for (int c = 1; c <= kCellCount; ++c) {
             if (grid.Has(c, d)) {
