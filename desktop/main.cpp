@@ -1,6 +1,7 @@
 // mdlMain: the program's start. Answers --help and --version without a window; otherwise
-// computes the file association's rows, creates and shows the game window, then gives it its
-// caption and icons; from then on the program lives on the window's events.
+// installs the desktop language's translations, computes the file association's rows, creates
+// and shows the game window, then gives it its caption and icons; from then on the program
+// lives on the window's events.
 #include <QApplication>
 #include <cstdio>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "desktop/start_options.h"
 #include "desktop/window_icons.h"
 #include "ui/game_window.h"
+#include "ui/translations.h"
 
 int main(int argc, char** argv) {
     std::vector<char*> arguments(argv, argv + argc);
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("ninefold"));
     // Lets Wayland compositors find the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ninefold.Ninefold"));
+    // The desktop's UI languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) choose the texts.
+    ninefold::InstallTranslations();
     const QString title = QString::fromLatin1(ninefold::kApplicationTitle);
     ninefold::mdlExtension::SetAssociationEntries(
         ninefold::AssociationEntries(title, ninefold::ProgramPath()));

@@ -2,6 +2,7 @@
 // MarkDuplicates with its counting rule.
 #include "engine/conflicts.h"
 
+#include "engine/game_texts.h"
 #include "engine/unit_tally.h"
 
 #include <bit>
@@ -16,15 +17,6 @@ int missingIn(const Board& board, const Unit& unit) {
         present |= static_cast<uint16_t>(1U << board.Cells[cell].Digit);
     }
     return 9 - std::popcount(static_cast<uint16_t>(present & kAllDigits));
-}
-
-void appendLine(std::string& report, const char* prefix, const std::string& name, int n) {
-    report += "\r\n";
-    report += prefix;
-    report += name;
-    report += " for ";
-    report += std::to_string(n);
-    report += " times.";
 }
 
 std::string boxName(int box) {
@@ -84,20 +76,21 @@ void markUnit(Board& board, const Unit& unit, uint16_t repeated, int16_t& count)
 
 }  // namespace
 
-int16_t CountMissingDigits(const Board& board, std::string* report) {
+int16_t CountMissingDigits(const Board& board, std::string* report, const TextSource& texts) {
     int total = 0;
     std::string text;
     struct Section {
         int firstUnit;
-        const char* prefix;
+        const TextTemplate& line;
     };
     // Boxes first, then rows, then columns; each section ends with a line break.
-    for (const Section& s : {Section{18, "Error at square "}, Section{0, "Error at row "},
-                             Section{9, "Error at col "}}) {
+    for (const Section& s : {Section{18, texts::kMissingInBox}, Section{0, texts::kMissingInRow},
+                             Section{9, texts::kMissingInColumn}}) {
         for (int k = 1; k <= 9; ++k) {
             const int n = missingIn(board, AllUnits()[s.firstUnit + k - 1]);
             if (n > 0 && report != nullptr) {
-                appendLine(text, s.prefix, s.firstUnit == 18 ? boxName(k) : std::to_string(k), n);
+                const std::string name = s.firstUnit == 18 ? boxName(k) : std::to_string(k);
+                text += "\r\n" + CountedSentence(texts, s.line, n, {name});
             }
             total += n;
         }

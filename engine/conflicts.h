@@ -6,12 +6,15 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/text_template.h"
 
 namespace ninefold {
 
 // Sum over the 27 units of the digits 1–9 each lacks; 0 means complete and correct. With a
-// report, describes each unit that falls short: boxes, then rows, then columns, CR LF breaks.
-int16_t CountMissingDigits(const Board& board, std::string* report = nullptr);
+// report, describes each unit that falls short: boxes, then rows, then columns, CR LF breaks,
+// in the texts' language.
+int16_t CountMissingDigits(const Board& board, std::string* report = nullptr,
+                           const TextSource& texts = EnglishText());
 
 // True when some digit occurs twice in a row, a column or a box: the one repeat check of the
 // engine and the step solver, on the Board or on bare digits.

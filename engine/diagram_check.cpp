@@ -3,37 +3,28 @@
 
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
+#include "engine/game_texts.h"
 
 namespace ninefold {
 
-namespace {
-
-// "<n> <noun>" with the plural "s" for every count but 1.
-std::string counted(int n, const char* noun) {
-    std::string text = std::to_string(n) + " " + noun;
-    if (n != 1) {
-        text += "s";
-    }
-    return text;
-}
-
-}  // namespace
-
-std::string CheckDiagram(Board& board) {
+std::string CheckDiagram(Board& board, const TextSource& texts) {
     // Every mark of an earlier check goes first, so each clashing cell is counted again.
     board.RepaintCells();
     std::string text = "1- ";
     const int clashes = MarkDuplicates(board);
-    text += clashes != 0 ? counted(clashes, "error") + " found in entries!" : "Entries matched.";
+    text += clashes != 0 ? CountedSentence(texts, texts::kClashesFound, clashes)
+                         : Sentence(texts, texts::kEntriesMatched);
 
     const int dead = MarkDeadCells(board);
     text += "\r\n2- ";
-    text += dead != 0 ? counted(dead, "logical error") + " found!" : "No logical error found.";
+    text += dead != 0 ? CountedSentence(texts, texts::kLogicalErrorsFound, dead)
+                      : Sentence(texts, texts::kNoLogicalError);
 
     std::string report;
-    const int missing = CountMissingDigits(board, &report);
+    const int missing = CountMissingDigits(board, &report, texts);
     text += "\r\n3- ";
-    text += missing != 0 ? "Correct this errors:\r\n" + report : "Puzzle solved.";
+    text += missing != 0 ? Sentence(texts, texts::kCorrectTheseErrors) + "\r\n" + report
+                         : Sentence(texts, texts::kPuzzleSolved);
     return text;
 }
 

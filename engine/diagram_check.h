@@ -4,11 +4,12 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/text_template.h"
 
 namespace ninefold {
 
 // Marks clashing and dead cells yellow (everything else white) and returns the report,
-// lines separated by CR LF.
-std::string CheckDiagram(Board& board);
+// lines separated by CR LF, in the texts' language.
+std::string CheckDiagram(Board& board, const TextSource& texts = EnglishText());
 
 }  // namespace ninefold

@@ -1,7 +1,14 @@
 // Game > New and Game > Clear blue numbers, both written cell by cell through SetCell.
 #include "engine/game_commands.h"
 
+#include "engine/game_texts.h"
+
 namespace ninefold {
+
+std::string NewGameQuestion(const TextSource& texts) {
+    return Sentence(texts, texts::kEntriesWillBeLost) + "\r\n" +
+           Sentence(texts, texts::kAreYouSure);
+}
 
 void NewGame(Board& board) {
     for (int i = 1; i <= kCellCount; ++i) {

@@ -8,6 +8,7 @@
 
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
+#include "engine/game_texts.h"
 
 namespace ninefold {
 
@@ -111,11 +112,11 @@ GenerateResult GeneratePuzzle(Board& board, RandomSource& random) {
     return result;
 }
 
-std::string GenerateMessage(int64_t retries) {
+std::string GenerateMessage(int64_t retries, const TextSource& texts) {
     if (retries < 1) {
-        return "Ready.";
+        return Sentence(texts, texts::kGenerateReady);
     }
-    return std::to_string(retries) + (retries == 1 ? " Retry!" : " Retries!");
+    return CountedSentence(texts, texts::kGenerateRetries, retries);
 }
 
 }  // namespace ninefold

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/text_template.h"
 
 namespace ninefold {
 
@@ -40,6 +41,6 @@ struct GenerateResult {
 GenerateResult GeneratePuzzle(Board& board, RandomSource& random);
 
 // "Ready.", "1 Retry!" or "<n> Retries!"; Ready is an information, the others a warning.
-std::string GenerateMessage(int64_t retries);
+std::string GenerateMessage(int64_t retries, const TextSource& texts = EnglishText());
 
 }  // namespace ninefold

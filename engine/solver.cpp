@@ -10,6 +10,7 @@
 #include "engine/cell_set.h"
 #include "engine/conflicts.h"
 #include "engine/deduction.h"
+#include "engine/game_texts.h"
 
 namespace ninefold {
 
@@ -249,14 +250,14 @@ PreSearchVerdict PreSearchCheck(Board& board) {
     return PreSearchVerdict::Proceed;
 }
 
-const char* PreSearchMessage(PreSearchVerdict verdict) {
+std::string PreSearchMessage(PreSearchVerdict verdict, const TextSource& texts) {
     switch (verdict) {
         case PreSearchVerdict::AlreadySolved:
-            return "This puzzle is solved.";
+            return Sentence(texts, texts::kAlreadySolved);
         case PreSearchVerdict::Clash:
-            return "Please check entries.";
+            return Sentence(texts, texts::kCheckEntries);
         case PreSearchVerdict::DeadCell:
-            return "Please check logicality.";
+            return Sentence(texts, texts::kCheckLogicality);
         case PreSearchVerdict::Proceed:
             break;
     }
@@ -301,8 +302,9 @@ SolveResult SolveCommand(Board& board) {
     return SolveCommand(board, silentHost());
 }
 
-const char* SolveMessage(SolveOutcome outcome) {
-    return outcome == SolveOutcome::Solved ? "Puzzle solved." : "This puzzle hasn't any solution!";
+std::string SolveMessage(SolveOutcome outcome, const TextSource& texts) {
+    return Sentence(texts,
+                    outcome == SolveOutcome::Solved ? texts::kPuzzleSolved : texts::kNoSolution);
 }
 
 }  // namespace ninefold

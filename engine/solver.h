@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "engine/board.h"
+#include "engine/text_template.h"
 
 namespace ninefold {
 
@@ -42,7 +44,7 @@ struct SearchResult {
 // Solved board, clashing digits (marked yellow) or a dead cell (marked yellow), in that order.
 PreSearchVerdict PreSearchCheck(Board& board);
 // "This puzzle is solved.", "Please check entries." or "Please check logicality."
-const char* PreSearchMessage(PreSearchVerdict verdict);
+std::string PreSearchMessage(PreSearchVerdict verdict, const TextSource& texts = EnglishText());
 
 // Whether the search may pass over digits that provably lead to no complete grid. Passing
 // over them changes neither the grid found nor how the search ends, nor the board an
@@ -68,6 +70,6 @@ SolveResult SolveCommand(Board& board, SearchHost& host,
                          Pruning pruning = Pruning::ProvenEmptyBranches);
 SolveResult SolveCommand(Board& board);
 // "Puzzle solved." or "This puzzle hasn't any solution!"
-const char* SolveMessage(SolveOutcome outcome);
+std::string SolveMessage(SolveOutcome outcome, const TextSource& texts = EnglishText());
 
 }  // namespace ninefold

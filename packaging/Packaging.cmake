@@ -38,6 +38,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${NINEFOLD_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialog texts in the player's language, and the fonts Japanese and Chinese need.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "9x9 number-placement puzzle game, solver and checker")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Ninefold is a game for the 9x9 number-placement puzzle: fill the grid so that

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QStringList>
 #include <functional>
 
@@ -90,19 +91,23 @@ QAccessibleInterface* makeInterface(const QString& /*className*/, QObject* objec
 
 QString CellAccessibleName(int index) {
     const auto [row, column] = CellRowCol(index);
-    return QStringLiteral("Row %1, column %2").arg(row).arg(column);
+    return QCoreApplication::translate("Accessibility", "Row %1, column %2").arg(row).arg(column);
 }
 
 QString CandidateAccessibleName(int index) {
     const auto [row, column] = CellRowCol(index);
-    return QStringLiteral("Candidates of row %1, column %2").arg(row).arg(column);
+    return QCoreApplication::translate("Accessibility", "Candidates of row %1, column %2")
+        .arg(row)
+        .arg(column);
 }
 
 QString CellAccessibleValue(const CellState& cell) {
     if (cell.Digit == 0) {
-        return QStringLiteral("empty");
+        //: A cell without a digit, as a screen reader reads it.
+        return QCoreApplication::translate("Accessibility", "empty");
     }
-    return cell.Fixed ? QStringLiteral("%1, given").arg(cell.Digit) : QString::number(cell.Digit);
+    return cell.Fixed ? QCoreApplication::translate("Accessibility", "%1, given").arg(cell.Digit)
+                      : QString::number(cell.Digit);
 }
 
 QString CandidateAccessibleValue(const std::array<uint8_t, 9>& entries, bool drawn) {
@@ -115,7 +120,8 @@ QString CandidateAccessibleValue(const std::array<uint8_t, 9>& entries, bool dra
             digits << QString::number(entry);
         }
     }
-    return digits.isEmpty() ? QStringLiteral("none") : digits.join(QLatin1Char(' '));
+    return digits.isEmpty() ? QCoreApplication::translate("Accessibility", "none")
+                            : digits.join(QLatin1Char(' '));
 }
 
 void InstallAccessibility() {

@@ -2,6 +2,7 @@
 // as a load writes a puzzle file.
 #include "ui/board_clipboard.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 
@@ -9,6 +10,12 @@
 #include "ui/key_codes.h"
 
 namespace ninefold {
+
+std::string NoPuzzleText() {
+    //: A paste or a dropped text that is not a line of 81 cells.
+    return QCoreApplication::translate("GameSession", "The clipboard holds no puzzle.")
+        .toStdString();
+}
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "engine/board.h"
 
@@ -11,7 +12,8 @@ class QDropEvent;
 
 namespace ninefold {
 
-inline constexpr const char* kNoPuzzleText = "The clipboard holds no puzzle.";
+// "The clipboard holds no puzzle." in the player's language.
+std::string NoPuzzleText();
 
 // Shift+Insert and Ctrl+V.
 bool IsPasteKey(int keyCode, int shift);

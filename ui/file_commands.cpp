@@ -77,7 +77,10 @@ void FileCommands::mnuSave_Click() {
     const std::string error = WritePuzzleFile(ToFsPath(*path), board_.ReadCells());
     // Saying nothing would let the player quit believing the puzzle was kept.
     if (!error.empty() && messages_.exclamation) {
-        messages_.exclamation(path->toStdString() + " could not be saved!\r\n" + error);
+        //: %1 is the file's path; the reason follows on the next line.
+        const QString failed =
+            QCoreApplication::translate("FileCommands", "%1 could not be saved!");
+        messages_.exclamation(failed.arg(*path).toStdString() + "\r\n" + error);
     }
 }
 
@@ -90,7 +93,11 @@ void FileCommands::mnuRecentFile_Click(int index) {
         loadAndRemember(path);
         return;
     }
-    const std::string text = path.toStdString() + " not found!\r\nRemove it?";
+    //: A file of the recent-files list is gone; %1 is its path.
+    const QString missing = QCoreApplication::translate("FileCommands", "%1 not found!").arg(path);
+    //: Asked after "... not found!": whether to take the file off the recent-files list.
+    const QString remove = QCoreApplication::translate("FileCommands", "Remove it?");
+    const std::string text = (missing + QStringLiteral("\r\n") + remove).toStdString();
     if (messages_.question && messages_.question(text)) {
         recent_.RemoveFromList(path);
     }

@@ -1,9 +1,16 @@
 // Setting up and showing the puzzle-file dialog for Load and for Save as.
 #include "ui/file_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace ninefold {
+
+QString PuzzleFilter() {
+    //: The file type of puzzle files in the Load and Save as dialogs.
+    return QCoreApplication::translate("PuzzleFileDialog", "NFD Files") +
+           QStringLiteral(" (*.nfd)");
+}
 
 PuzzleFileDialog::PuzzleFileDialog(QWidget* parent) : parent_(parent) {}
 
@@ -22,7 +29,7 @@ QFileDialog& PuzzleFileDialog::CD() {
 void PuzzleFileDialog::prepare(const QString& initialFolder) {
     dialog_->setDefaultSuffix(defaultSuffix_);
     dialog_->setDirectory(initialFolder);
-    dialog_->setNameFilter(QString::fromLatin1(kPuzzleFilter));
+    dialog_->setNameFilter(PuzzleFilter());
     // The name chosen last time is offered again; a full path also opens its own folder.
     if (!lastFileName_.isEmpty()) {
         dialog_->selectFile(lastFileName_);

@@ -13,7 +13,8 @@ class QWidget;
 
 namespace ninefold {
 
-inline constexpr const char* kPuzzleFilter = "NFD Files (*.nfd)";
+// The dialog's one name filter, "NFD Files (*.nfd)" in English; the pattern is never translated.
+QString PuzzleFilter();
 
 class PuzzleFileDialog {
   public:

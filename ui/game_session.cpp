@@ -3,6 +3,7 @@
 // commands, the clipboard, and the search's host.
 #include "ui/game_session.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <span>
 
@@ -15,6 +16,7 @@
 #include "ui/board_clipboard.h"
 #include "ui/key_codes.h"
 #include "ui/operation_guard.h"
+#include "ui/qt_text_source.h"
 
 namespace ninefold {
 
@@ -265,7 +267,7 @@ bool GameSession::endOperation() {
 
 void GameSession::mnuNewGame_Click() {
     whenIdle([this] {
-        if (messages().question(kNewGameQuestion)) {
+        if (messages().question(NewGameQuestion(WindowText()))) {
             NewGame(board_);
             playerCells_ = {};
         }
@@ -277,7 +279,7 @@ void GameSession::mnuClear_Click() {
 }
 
 void GameSession::mnuCheck_Click() {
-    whenIdle([this] { messages().information(CheckDiagram(board_)); });
+    whenIdle([this] { messages().information(CheckDiagram(board_, WindowText())); });
 }
 
 void GameSession::mnuGenerate_Click() {
@@ -290,7 +292,7 @@ void GameSession::mnuGenerate_Click() {
         if (operation.finish()) {
             return;
         }
-        const std::string text = GenerateMessage(result.retries);
+        const std::string text = GenerateMessage(result.retries, WindowText());
         if (result.retries < 1) {
             messages().information(text);
         } else {
@@ -307,15 +309,18 @@ void GameSession::mnuSolve_Click() {
             return;
         }
         if (result.outcome == SolveOutcome::Solved) {
-            messages().information(SolveMessage(result.outcome));
+            messages().information(SolveMessage(result.outcome, WindowText()));
         } else {
-            messages().exclamation(SolveMessage(result.outcome));
+            messages().exclamation(SolveMessage(result.outcome, WindowText()));
         }
     });
 }
 
 void GameSession::mnuAbout_Click() {
-    messages().plain("Created by:\r\n  The Ninefold developers");
+    //: The About box: a heading line, then the authors indented below it.
+    const QString heading = QCoreApplication::translate("GameSession", "Created by:");
+    const QString authors = QCoreApplication::translate("GameSession", "The Ninefold developers");
+    messages().plain((heading + QStringLiteral("\r\n  ") + authors).toStdString());
 }
 
 void GameSession::mnuExit_Click() {
@@ -336,7 +341,7 @@ void GameSession::OpenPuzzleText(const QString& text) {
     whenIdle([&] {
         const std::optional<CellGrid> grid = PuzzleFromText(text);
         if (!grid) {
-            messages().exclamation(kNoPuzzleText);
+            messages().exclamation(NoPuzzleText());
             return;
         }
         board_.WriteCells(*grid);
@@ -347,7 +352,7 @@ void GameSession::OpenPuzzleText(const QString& text) {
 // --- the search's host ----------------------------------------------------------------------
 
 void GameSession::SearchRefused(PreSearchVerdict verdict) {
-    messages().exclamation(PreSearchMessage(verdict));
+    messages().exclamation(PreSearchMessage(verdict, WindowText()));
 }
 
 void GameSession::SearchStarting() {

@@ -35,10 +35,9 @@ namespace ninefold {
 namespace {
 
 constexpr int kPanelTop = 8;
-constexpr const char* kPanelHeader = "Double-Click: Show available numbers for each block";
 
-QAction* addCommand(QMenu* menu, const char* caption, const char* shortcut, const char* name) {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
+QAction* addCommand(QMenu* menu, const QString& caption, const char* shortcut, const char* name) {
+    QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     if (shortcut != nullptr) {
         action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
@@ -99,28 +98,40 @@ FileCommands& frmGame::files() {
 
 void frmGame::createMenus() {
     // No caption carries an access-key letter.
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuLoad = addCommand(mnuFile, "Load", "Ctrl+O", "mnuLoad");
-    mnuSave = addCommand(mnuFile, "Save as", "Ctrl+S", "mnuSave");
+    mnuFile = menuBar()->addMenu(QCoreApplication::translate("frmGame", "File"));
+    mnuLoad =
+        addCommand(mnuFile, QCoreApplication::translate("frmGame", "Load"), "Ctrl+O", "mnuLoad");
+    mnuSave =
+        addCommand(mnuFile, QCoreApplication::translate("frmGame", "Save as"), "Ctrl+S", "mnuSave");
     SepRecent = addSeparator(mnuFile, "SepRecent");
     SepRecent->setVisible(false);
-    mnuRecentFileItems.push_back(
-        addCommand(mnuFile, "Drive:\\Directory\\Filename.Extension", nullptr, "mnuRecentFile"));
+    mnuRecentFileItems.push_back(addCommand(mnuFile,
+                                            QStringLiteral("Drive:\\Directory\\Filename.Extension"),
+                                            nullptr, "mnuRecentFile"));
     mnuRecentFileItems[0]->setVisible(false);
     Sep1 = addSeparator(mnuFile, "Sep1");
-    mnuExit = addCommand(mnuFile, "Exit", nullptr, "mnuExit");
+    mnuExit =
+        addCommand(mnuFile, QCoreApplication::translate("frmGame", "Exit"), nullptr, "mnuExit");
 
-    mnuGame = menuBar()->addMenu(QStringLiteral("Game"));
-    mnuNewGame = addCommand(mnuGame, "New", "F2", "mnuNewGame");
+    mnuGame = menuBar()->addMenu(QCoreApplication::translate("frmGame", "Game"));
+    mnuNewGame =
+        addCommand(mnuGame, QCoreApplication::translate("frmGame", "New"), "F2", "mnuNewGame");
     Sep3 = addSeparator(mnuGame, "Sep3");
-    mnuGenerate = addCommand(mnuGame, "Generate", "F5", "mnuGenerate");
-    mnuSolve = addCommand(mnuGame, "Solve", "Ctrl+A", "mnuSolve");
-    mnuCheck = addCommand(mnuGame, "Check Diagram", "Ctrl+C", "mnuCheck");
+    mnuGenerate = addCommand(mnuGame, QCoreApplication::translate("frmGame", "Generate"), "F5",
+                             "mnuGenerate");
+    mnuSolve =
+        addCommand(mnuGame, QCoreApplication::translate("frmGame", "Solve"), "Ctrl+A", "mnuSolve");
+    //: Checks the grid: clashing digits, cells with no digit left, missing digits.
+    mnuCheck = addCommand(mnuGame, QCoreApplication::translate("frmGame", "Check Diagram"),
+                          "Ctrl+C", "mnuCheck");
     Sep2 = addSeparator(mnuGame, "Sep2");
-    mnuClear = addCommand(mnuGame, "Clear blue numbers", "Ctrl+Z", "mnuClear");
+    //: Empties the cells the program filled in (drawn in blue).
+    mnuClear = addCommand(mnuGame, QCoreApplication::translate("frmGame", "Clear blue numbers"),
+                          "Ctrl+Z", "mnuClear");
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
-    mnuAbout = addCommand(mnuHelp, "About", nullptr, "mnuAbout");
+    mnuHelp = menuBar()->addMenu(QCoreApplication::translate("frmGame", "Help"));
+    mnuAbout =
+        addCommand(mnuHelp, QCoreApplication::translate("frmGame", "About"), nullptr, "mnuAbout");
 
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
@@ -250,7 +261,10 @@ void frmGame::placeCandidatePanel() {
 }
 
 void frmGame::drawPanelHeader() {
-    const QString header = QString::fromLatin1(kPanelHeader);
+    //: Above the candidate panel; a double-click on it lists the digits still possible in each
+    //: cell, box by box.
+    const QString header = QCoreApplication::translate(
+        "frmGame", "Double-Click: Show available numbers for each block");
     const QFontMetrics metrics(panel_->font());
     const int x = (panel_->innerSize().width() - metrics.horizontalAdvance(header)) / 2;
     panel_->setHeader(header, QPoint(x, 3));
@@ -389,7 +403,7 @@ void frmGame::showWaitWindow(bool cancellable) {
                                           [this] { onWaitWindowClosed(); });
         wait_->setFont(font());
     }
-    wait_->setWaitText(cancellable ? kWaitCancelText : kWaitText);
+    wait_->setWaitText(cancellable ? WaitCancelText() : WaitText());
     wait_->present(*this);
 }
 

@@ -63,6 +63,15 @@ void ClearWindowManagerName(QWidget& window) {
 
 }  // namespace
 
+std::string WaitText() {
+    return QCoreApplication::translate("frmWait", "Please wait...").toStdString();
+}
+
+std::string WaitCancelText() {
+    return WaitText() + "\r\n" +
+           QCoreApplication::translate("frmWait", "Press Esc to cancel").toStdString();
+}
+
 frmWait::frmWait(bool& escPressed, std::function<void()> onClosed)
     : QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       escPressed_(escPressed),

@@ -11,8 +11,10 @@ class QLabel;
 
 namespace ninefold {
 
-inline constexpr const char* kWaitText = "Please wait...";
-inline constexpr const char* kWaitCancelText = "Please wait...\r\nPress Esc to cancel";
+// The two texts in the player's language: "Please wait...", and for an operation that can be
+// cancelled a second line "Press Esc to cancel" (CR LF between them).
+std::string WaitText();
+std::string WaitCancelText();
 // The margin between the label and each edge of the client area.
 inline constexpr int kWaitMargin = 25;
 

@@ -169,11 +169,11 @@ TEST(Solve, SolvedBoardIsRefusedBySearchAlone) {
 }
 
 TEST(Solve, MessageTexts) {
-    EXPECT_STREQ(PreSearchMessage(PreSearchVerdict::AlreadySolved), "This puzzle is solved.");
-    EXPECT_STREQ(PreSearchMessage(PreSearchVerdict::Clash), "Please check entries.");
-    EXPECT_STREQ(PreSearchMessage(PreSearchVerdict::DeadCell), "Please check logicality.");
-    EXPECT_STREQ(SolveMessage(SolveOutcome::Solved), "Puzzle solved.");
-    EXPECT_STREQ(SolveMessage(SolveOutcome::NoSolution), "This puzzle hasn't any solution!");
+    EXPECT_EQ(PreSearchMessage(PreSearchVerdict::AlreadySolved), "This puzzle is solved.");
+    EXPECT_EQ(PreSearchMessage(PreSearchVerdict::Clash), "Please check entries.");
+    EXPECT_EQ(PreSearchMessage(PreSearchVerdict::DeadCell), "Please check logicality.");
+    EXPECT_EQ(SolveMessage(SolveOutcome::Solved), "Puzzle solved.");
+    EXPECT_EQ(SolveMessage(SolveOutcome::NoSolution), "This puzzle hasn't any solution!");
 }
 
 TEST(Search, FindsSolutionsWhereKeepingOldPropagationsFails) {
