@@ -19,6 +19,7 @@ struct CellSet {
     constexpr void Add(int cell) { words[cell >> 6] |= uint64_t{1} << (cell & 63); }
     constexpr bool Has(int cell) const { return ((words[cell >> 6] >> (cell & 63)) & 1U) != 0; }
     constexpr bool Empty() const { return (words[0] | words[1]) == 0; }
+    int Count() const { return std::popcount(words[0]) + std::popcount(words[1]); }
     // True when the two sets share a cell.
     constexpr bool Meets(const CellSet& o) const {
         return ((words[0] & o.words[0]) | (words[1] & o.words[1])) != 0;

@@ -118,6 +118,16 @@ bool AnyRepeatedDigit(const DigitGrid& digits) {
     return anyOf(repeatedDigits([&](int c) { return digits[c]; }));
 }
 
+std::optional<RepeatedDigit> FirstRepeatedDigit(const DigitGrid& digits) {
+    const std::array<uint16_t, 27> repeated = repeatedDigits([&](int c) { return digits[c]; });
+    for (int u = 0; u < 27; ++u) {
+        if (repeated[u] != 0) {
+            return RepeatedDigit{u, std::countr_zero(repeated[u])};
+        }
+    }
+    return std::nullopt;
+}
+
 int16_t MarkDuplicates(Board& board) {
     int16_t count = 0;
     const std::array<uint16_t, 27> repeated = repeatedDigits(board);

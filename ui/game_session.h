@@ -13,6 +13,7 @@
 #include "engine/board.h"
 #include "engine/generator.h"
 #include "engine/solver.h"
+#include "engine/steps/hint.h"
 #include "ui/game_view.h"
 #include "ui/message_seam.h"
 
@@ -138,6 +139,12 @@ class GameSession : public SearchHost {
     bool escPressed_ = false;
     bool operationRunning_ = false;
     bool closeRequested_ = false;
+    // The digits the last hint gave a clue for: the next hint key on the same digits tells
+    // the whole hint.
+    std::optional<DigitGrid> cluedDigits_;
+    // The cells the player wrote since the puzzle was opened, generated or cleared: the hint
+    // tells their digits from the givens.
+    steps::PlayerCells playerCells_{};
     // The search lets window events through at most once per this interval.
     static constexpr std::chrono::nanoseconds kPumpInterval{1'000'000};
     std::optional<std::chrono::steady_clock::time_point> lastPump_;

@@ -126,26 +126,47 @@ TEST_F(SessionTest, NoSecondCommandStartsWhileTheSearchRuns) {
     EXPECT_FALSE(session.OperationRunning());
 }
 
-// Ctrl+H only tells: the digits stay, the frame goes to the cell the step is about, and a board
-// with no single solution gets its one sentence instead.
-TEST_F(SessionTest, HintKeyTellsTheNextStepAndWritesNothing) {
-    const std::string puzzle =
-        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+// Ctrl+H only tells, a clue first: the technique and where to look, with the frame left where
+// it is. Again on the same digits it tells the whole hint, up to the digit it leads to, and the
+// frame goes there; a digit typed starts again with a clue. A board with no single solution gets
+// its one sentence at once, naming a clash or a wrong digit of the player's.
+TEST_F(SessionTest, HintKeyGivesAClueThenTheHintAndWritesNothing) {
+    std::string puzzle =
+        "4...7.1....19.46.5.....1......7....2..2.3....847..6....14...8.6.2....3..6...9....";
     session.OpenPuzzleText(QString::fromStdString(puzzle));
-    session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl);
-    EXPECT_EQ(digits(), puzzle);
-    EXPECT_EQ(
-        messages.shown,
-        (std::vector<Shown>{
-            {Box::Information, "Hidden single: 4 can go only in row 6, column 2 within box 4."}}));
-    EXPECT_EQ(view.focused, 47);
+    view.focused = 0;
+    auto pressHint = [&] {
+        messages.shown.clear();
+        session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl);
+        EXPECT_EQ(digits(), puzzle.substr(0, 81)) << "the hint writes nothing";
+        return messages.shown.size() == 1 ? messages.shown[0] : Shown{Box::Plain, ""};
+    };
+    EXPECT_EQ(pressHint(), (Shown{Box::Information, "Look at box 4: a pointing."}));
+    EXPECT_EQ(view.focused, 0);
+    // It starts with a pointing, which writes no digit, and ends at the digit that follows.
+    const Shown full = pressHint();
+    EXPECT_TRUE(full.text.starts_with("Pointing: in box 4, the digit 3 lies only in row 4"))
+        << full.text;
+    EXPECT_TRUE(full.text.ends_with("row 4, column 7 can hold only 4.")) << full.text;
+    EXPECT_EQ(view.focused, 34);
 
-    messages.shown.clear();
+    session.Ninefold_KeyDown(34, KeyCode::Digit0 + 4, 0);
+    puzzle = digits();
+    EXPECT_EQ(pressHint().text.substr(0, 8), "Look at ");
+
+    // The 4 beside the given 4 of row 1 clashes with it.
     session.Ninefold_KeyDown(2, KeyCode::Digit0 + 4, 0);
-    session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl);
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].box, Box::Exclamation);
-    EXPECT_NE(messages.shown[0].text.find("clash"), std::string::npos) << messages.shown[0].text;
+    puzzle = digits();
+    EXPECT_EQ(pressHint(),
+              (Shown{Box::Exclamation,
+                     "Some digits clash: 4 repeats in row 1, in row 1, columns 1 and 2."}));
+    EXPECT_EQ(view.focused, 1);
+    // An 8 there clashes with nothing but cannot be right.
+    session.Ninefold_KeyDown(2, KeyCode::Digit0 + 8, 0);
+    puzzle = digits();
+    EXPECT_EQ(pressHint(), (Shown{Box::Exclamation, "The 8 in row 1, column 2 cannot be right."}));
+    EXPECT_EQ(view.focused, 2);
+
     // Shift or Alt with H, or H alone, is no hint.
     messages.shown.clear();
     session.Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl | ShiftState::Shift);
