@@ -4,7 +4,9 @@
 # slowest hint on a fresh puzzle, how many steps fell back on a search, and every step checked
 # against the solution (unsound and incomplete must read 0). The aims: top1465.txt rated in
 # 30 s and easy.txt in 1 s on one core, at most 64 MiB resident, every hint within 0.2 s.
-# Prints figures only; it never passes or fails.
+# Then, for each file of the public rater's figures (REFERENCE_DIR, default ../shared/rating),
+# how often our level is the rater's and how often our ER lies within 0.2 of its ER below 5.0
+# (the floors: 95% and 90%). Prints figures only; it never passes or fails.
 #
 # Usage: bench/rate_bench.sh [BUILD_DIR] [PUZZLE_DIR]
 #   BUILD_DIR   where ninefold-cli and bench_hints were built (default: build)
@@ -23,6 +25,8 @@ done
 if [ -z "${SETS:-}" ]; then
     SETS=$(cd "$puzzles" && ls -- *.txt | sed 's/\.txt$//' | tr '\n' ' ')
 fi
+
+reference=${REFERENCE_DIR:-$root/../shared/rating}
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -48,3 +52,18 @@ done
 echo
 echo "Every step against the solution, and the slowest hint (aim: 0.2 s):"
 "$hints" "${paths[@]}"
+
+[ -d "$reference" ] || exit 0
+echo
+printf '%-16s %8s %14s   %s\n' file levels "ER within 0.2" "(below 5.0; floors 95% and 90%)"
+for path in "$reference"/*.txt; do
+    cut -d' ' -f1 "$path" | "$cli" rate 2> /dev/null | paste -d' ' "$path" - | awk '
+        function level(er) { return er < 1.5 ? "easy" : er < 2.5 ? "medium" : er < 5.0 ? "hard" : "diabolical" }
+        {
+            split($2, theirs, "/"); split($(NF - 1), ours, "/")
+            total++; same += $NF == level(theirs[1] + 0)
+            if (theirs[1] + 0 < 5.0) { below++; d = ours[1] - theirs[1]; near += d <= 0.2001 && d >= -0.2001 }
+        }
+        END { printf "%-16s %7.1f%% %8.1f%% of %d\n", FILENAME == "-" ? name : name, 100 * same / total, 100 * near / below, below }
+    ' name="$(basename "$path")"
+done

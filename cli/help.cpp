@@ -135,19 +135,33 @@ is, and prints one line per puzzle:
 PUZZLE is the puzzle's 81 cells, a digit or '.'. ER is the weight of the
 hardest step, EP of the hardest step up to the one that places the first digit,
 ED of the first step. LEVEL follows from ER: easy below 1.5, medium below 2.5,
-hard below 5.0, diabolical from 5.0.
+hard below 5.0, diabolical from 5.0. A full board rates 0.0/0.0/0.0 easy.
 A puzzle that cannot be rated prints one of
-  PUZZLE no-solution          no grid completes it (or its digits clash)
+  PUZZLE no-solution          no grid completes it, or its digits clash
   PUZZLE multiple-solutions   more than one grid does
 
 Weights: full house 1.0, hidden single 1.2 in a box and 1.5 in a row or column,
 direct pointing 1.7, direct claiming 1.9, direct hidden pair 2.0, naked single
 2.3, direct hidden triple 2.5, pointing 2.6, claiming 2.8, naked pair 3.0,
 X-wing 3.2, hidden pair 3.4, naked triple 3.6, swordfish 3.8, hidden triple
-4.0, XY-wing 4.2, XYZ-wing 4.4, unique rectangle 4.5-4.6, naked quad 5.0,
-jellyfish 5.2, hidden quad 5.4, skyscraper and two-string kite 5.6, X-chain
-5.7-6.6, BUG+1 5.8, XY-chain 6.0-6.9, forcing chain 7.0-8.9, trial 9.0-9.9,
-trial by search 10.0. Chains and trials weigh more the longer they are.
+4.0, skyscraper 4.0, two-string kite and turbot fish 4.1 (4.2 with two box
+links), XY-wing 4.2, grouped turbot fish 4.3, XYZ-wing 4.4, unique rectangle
+4.5, naked quad 5.0, jellyfish 5.2, hidden quad 5.4, X-chain 5.7-6.6, BUG+1
+5.8, XY-chain 6.0-6.9, forcing chain 7.0-8.9, trial 9.0-9.9, trial by search
+10.0. Chains and trials weigh more the longer they are. Below 5.0 these are the
+standard scale's techniques and weights; above 5.0 they are ours, and an ER
+there may differ from other raters'.
+
+A direct form places one digit and keeps none of the removals it rests on:
+- direct pointing: once the digit leaves the line, another box along the line
+  has one place left for it;
+- direct claiming: once the digit leaves the box, another line of the same
+  direction through the box has one place left for it;
+- direct hidden pair or triple: once the set's cells lose their other digits,
+  a digit outside the set has one place left in the set's own unit.
+
+explain, and the game's hint key, give each step a clue first: the technique
+and the unit or digit to look at, with no cell and no digit to write.
 
 Exit status: 0 when every puzzle was rated, 1 when some has no solution or
 several, 2 for unusable input.
@@ -156,19 +170,20 @@ several, 2 for unusable input.
 constexpr const char* kExplain =
     R"(Usage: ninefold-cli explain [--json] [FILE...]
 
-Works each puzzle through as rate does and prints its steps in words, one a
-line and numbered, cells named as "row 3, column 5", after a line holding the
-puzzle, then "Rating: ER/EP/ED LEVEL" and a blank line. A puzzle that cannot be
-rated prints "PUZZLE no-solution" or "PUZZLE multiple-solutions" and a blank
-line.
+Works each puzzle through as rate does and prints, after a line holding the
+puzzle, its steps in words, numbered, cells named as "row 3, column 5", then
+"Rating: ER/EP/ED LEVEL" and a blank line. Each step takes two lines: its clue,
+the technique and where to look ("Look at box 7: a hidden single."), then the
+step itself. A puzzle that cannot be rated prints "PUZZLE no-solution" or
+"PUZZLE multiple-solutions" and a blank line.
 
 --json  one JSON object per puzzle per line instead:
   {"puzzle": PUZZLE, "status": STATUS, "rating": RATING, "steps": [STEP, ...]}
 STATUS is "solved", "no-solution" or "multiple-solutions"; RATING is {"er": ER,
 "ep": EP, "ed": ED, "level": LEVEL}, or null with no steps when the puzzle is
 not solved. Each STEP is
-  {"technique": NAME, "weight": W, "text": TEXT, "place": [[CELL, DIGIT], ...],
-   "eliminate": [[CELL, DIGIT], ...]}
+  {"technique": NAME, "weight": W, "clue": CLUE, "text": TEXT,
+   "place": [[CELL, DIGIT], ...], "eliminate": [[CELL, DIGIT], ...]}
 with cells numbered 1-81 row by row.
 
 Exit status: as for rate.

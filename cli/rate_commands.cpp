@@ -8,6 +8,7 @@
 #include "cli/puzzle_input.h"
 #include "engine/solution_count.h"
 #include "engine/steps/puzzle_rating.h"
+#include "engine/steps/step_text.h"
 
 namespace ninefold::cli {
 
@@ -86,6 +87,7 @@ std::string jsonLine(const std::string& puzzle, const Explanation& e) {
         out += (i > 0 ? ", " : "") + std::string("{\"technique\": ") +
                jsonString(steps::InfoOf(s.technique).name) +
                ", \"weight\": " + steps::WeightText(s.weight) +
+               ", \"clue\": " + jsonString(steps::ClueText(s)) +
                ", \"text\": " + jsonString(s.text) + ", \"place\": " + jsonPairs(s.place) +
                ", \"eliminate\": " + jsonPairs(s.eliminate) + "}";
     }
@@ -98,7 +100,8 @@ std::string textBlock(const std::string& puzzle, const Explanation& e) {
     }
     std::string out = puzzle + "\n";
     for (std::size_t i = 0; i < e.steps.size(); ++i) {
-        out += std::to_string(i + 1) + ". " + e.steps[i].text + "\n";
+        out += std::to_string(i + 1) + ". " + steps::ClueText(e.steps[i]) + "\n   " +
+               e.steps[i].text + "\n";
     }
     return out + "Rating: " + ratingText(e.rating) + "\n\n";
 }

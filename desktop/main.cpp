@@ -1,12 +1,13 @@
 // mdlMain: the program's start. Answers --help and --version without a window; otherwise
 // installs the desktop language's translations, computes the file association's rows, creates
-// and shows the game window, then gives it its caption and icons; from then on the program
-// lives on the window's events.
+// and shows the game window with the hidden keys, then gives it its caption and icons; from
+// then on the program lives on the window's events.
 #include <QApplication>
 #include <cstdio>
 #include <vector>
 
 #include "desktop/file_association.h"
+#include "desktop/hot_keys.h"
 #include "desktop/parent_console.h"
 #include "desktop/start_options.h"
 #include "desktop/window_icons.h"
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
     ninefold::mdlExtension::SetAssociationEntries(
         ninefold::AssociationEntries(title, ninefold::ProgramPath()));
     ninefold::frmGame game;
+    game.session().setHiddenKeys(
+        [](int keyCode, int shift, const std::function<void()>& searchAlone) {
+            return ninefold::HandleHotKey(keyCode, shift, searchAlone) != ninefold::HotKey::None;
+        });
     game.Form_Load();
     game.setWindowTitle(title);
     ninefold::SetWindowIcons(&game, QStringLiteral("AAA"), true);

@@ -74,7 +74,6 @@ class Board {
     CandidateTable Candidates;
     ChangeLogList ChangeLog;
     bool RecordChanges = false;
-    bool EscPressed = false;
 
     void SetPainter(CellPainter* painter) { painter_ = painter; }
 

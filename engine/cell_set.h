@@ -12,46 +12,45 @@
 namespace ninefold {
 
 struct CellSet {
-    uint64_t low = 0;   // cells 1-63 (bit 0 unused)
-    uint64_t high = 0;  // cells 64-81
+    // Bit c & 63 of word c >> 6 for cell c: cells 1-63 in the first word (bit 0 unused),
+    // 64-81 in the second. Adding or testing a cell is then one shift without a branch.
+    std::array<uint64_t, 2> words{};
 
-    constexpr void Add(int cell) {
-        if (cell < 64) {
-            low |= uint64_t{1} << cell;
-        } else {
-            high |= uint64_t{1} << (cell - 64);
-        }
-    }
-    constexpr bool Has(int cell) const {
-        return cell < 64 ? ((low >> cell) & 1U) != 0 : ((high >> (cell - 64)) & 1U) != 0;
-    }
-    constexpr bool Empty() const { return low == 0 && high == 0; }
+    constexpr void Add(int cell) { words[cell >> 6] |= uint64_t{1} << (cell & 63); }
+    constexpr bool Has(int cell) const { return ((words[cell >> 6] >> (cell & 63)) & 1U) != 0; }
+    constexpr bool Empty() const { return (words[0] | words[1]) == 0; }
+    int Count() const { return std::popcount(words[0]) + std::popcount(words[1]); }
     // True when the two sets share a cell.
-    constexpr bool Meets(const CellSet& o) const { return ((low & o.low) | (high & o.high)) != 0; }
-    int First() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
+    constexpr bool Meets(const CellSet& o) const {
+        return ((words[0] & o.words[0]) | (words[1] & o.words[1])) != 0;
+    }
+    int First() const {
+        return words[0] != 0 ? std::countr_zero(words[0]) : 64 + std::countr_zero(words[1]);
+    }
     // Removes and returns the lowest cell; the set must not be empty.
     int Take() {
         const int cell = First();
-        if (cell < 64) {
-            low &= low - 1;
-        } else {
-            high &= high - 1;
-        }
+        words[cell >> 6] &= words[cell >> 6] - 1;
         return cell;
     }
     // Visits the cells in ascending order.
     template <typename Visit>
     void ForEach(Visit visit) const {
-        for (uint64_t word = low; word != 0; word &= word - 1) {
-            visit(std::countr_zero(word));
-        }
-        for (uint64_t word = high; word != 0; word &= word - 1) {
-            visit(64 + std::countr_zero(word));
+        for (int w = 0; w < 2; ++w) {
+            for (uint64_t word = words[w]; word != 0; word &= word - 1) {
+                visit(64 * w + std::countr_zero(word));
+            }
         }
     }
-    constexpr CellSet operator&(const CellSet& o) const { return {low & o.low, high & o.high}; }
-    constexpr CellSet operator|(const CellSet& o) const { return {low | o.low, high | o.high}; }
-    constexpr CellSet Without(const CellSet& o) const { return {low & ~o.low, high & ~o.high}; }
+    constexpr CellSet operator&(const CellSet& o) const {
+        return {{words[0] & o.words[0], words[1] & o.words[1]}};
+    }
+    constexpr CellSet operator|(const CellSet& o) const {
+        return {{words[0] | o.words[0], words[1] | o.words[1]}};
+    }
+    constexpr CellSet Without(const CellSet& o) const {
+        return {{words[0] & ~o.words[0], words[1] & ~o.words[1]}};
+    }
 };
 
 // Per unit (numbered as kUnits), its nine cells as one set.

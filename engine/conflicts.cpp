@@ -104,12 +104,28 @@ int16_t CountMissingDigits(const Board& board, std::string* report, const TextSo
     return static_cast<int16_t>(total);
 }
 
+// Through the digits' own check, so MarkDuplicates stays the one caller of the Board's scan
+// and keeps it inline.
 bool AnyRepeatedDigit(const Board& board) {
-    return anyOf(repeatedDigits(board));
+    DigitGrid digits{};
+    for (int c = 1; c <= kCellCount; ++c) {
+        digits[c] = board.Cells[c].Digit;
+    }
+    return AnyRepeatedDigit(digits);
 }
 
 bool AnyRepeatedDigit(const DigitGrid& digits) {
     return anyOf(repeatedDigits([&](int c) { return digits[c]; }));
+}
+
+std::optional<RepeatedDigit> FirstRepeatedDigit(const DigitGrid& digits) {
+    const std::array<uint16_t, 27> repeated = repeatedDigits([&](int c) { return digits[c]; });
+    for (int u = 0; u < 27; ++u) {
+        if (repeated[u] != 0) {
+            return RepeatedDigit{u, std::countr_zero(repeated[u])};
+        }
+    }
+    return std::nullopt;
 }
 
 int16_t MarkDuplicates(Board& board) {

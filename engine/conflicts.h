@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/board.h"
@@ -19,6 +20,13 @@ int16_t CountMissingDigits(const Board& board, std::string* report = nullptr,
 // engine and the step solver, on the Board or on bare digits.
 bool AnyRepeatedDigit(const Board& board);
 bool AnyRepeatedDigit(const DigitGrid& digits);
+
+// The first unit (numbered as kUnits) holding a digit twice, and the lowest such digit.
+struct RepeatedDigit {
+    int unit;
+    int digit;
+};
+std::optional<RepeatedDigit> FirstRepeatedDigit(const DigitGrid& digits);
 
 // Paints yellow every filled cell whose digit repeats in its row, column or box; returns how
 // many of them were not yellow before this call.

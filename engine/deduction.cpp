@@ -162,20 +162,17 @@ __m128i loadEight(const void* from) {
 
 // The cells 1–80 whose eight-cell group passes a lane-wise test; cell 81 is left to the
 // caller.
+// Inlined, so the lane constants stay in registers: this runs once per fill pass.
 template <typename Test>
-CellSet cellsPassing(Test test) {
-    CellSet cells;
+[[gnu::always_inline]] inline CellSet cellsPassing(Test test) {
+    uint64_t first = 0;   // cells 1-64, bit c - 1 for cell c: eight groups fill it exactly
+    uint64_t second = 0;  // cells 65-80 the same way
     for (int g = 0; g < 10; ++g) {
         const uint64_t bits = laneBits(test(8 * g + 1));
-        const int first = 8 * g + 1;  // bit c for cell c: group 7 straddles the two words
-        if (first < 64) {
-            cells.low |= bits << first;
-            cells.high |= first + 8 > 64 ? bits >> (64 - first) : 0;
-        } else {
-            cells.high |= bits << (first - 64);
-        }
+        (g < 8 ? first : second) |= bits << (8 * (g & 7));
     }
-    return cells;
+    // One place up, to the cell set's bit c for cell c.
+    return CellSet{{first << 1, (second << 1) | (first >> 63)}};
 }
 
 bool singleBit(uint16_t mask) {

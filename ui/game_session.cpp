@@ -5,11 +5,12 @@
 
 #include <QCoreApplication>
 #include <cmath>
+#include <span>
 
-#include "desktop/hot_keys.h"
 #include "engine/candidates.h"
 #include "engine/diagram_check.h"
 #include "engine/game_commands.h"
+#include "engine/solution_count.h"
 #include "engine/steps/hint.h"
 #include "ui/board_clipboard.h"
 #include "ui/key_codes.h"
@@ -21,12 +22,14 @@ namespace ninefold {
 namespace {
 
 // Every write of the player: a Fixed digit on white, which also clears a yellow mark.
-void writePlayer(Board& board, int i, int digit) {
+void writePlayer(Board& board, steps::PlayerCells& written, int i, int digit) {
     board.SetCell(i, digit, true, BackColour::White);
+    written[i] = true;
 }
 
-void stepPlayer(Board& board, int i, const char* op) {
+void stepPlayer(Board& board, steps::PlayerCells& written, int i, const char* op) {
     board.SetCell(i, op, true, BackColour::White);
+    written[i] = true;
 }
 
 // The cell a navigation key leads to, or 0 when the key moves nothing (at an edge, or not a
@@ -71,21 +74,21 @@ void GameSession::FocusCurrentCell() {
 // --- keys and the mouse on the cell boxes ------------------------------------------------------
 
 void GameSession::Form_KeyDown(int keyCode, int shift) {
-    if (!windowHotKey(keyCode, shift) && !clipboardKey(keyCode, shift) &&
-        !hintKey(keyCode, shift)) {
+    if (!hiddenKey(keyCode, shift) && !clipboardKey(keyCode, shift) && !hintKey(keyCode, shift)) {
         levelKey(keyCode, shift);
     }
 }
 
-// Shift+Alt+E, Shift+Alt+D and Shift+Alt+L, seen before the focused cell gets the key.
-bool GameSession::windowHotKey(int keyCode, int shift) {
+// The desktop layer's Shift+Alt+E, Shift+Alt+D and Shift+Alt+L, seen before the focused cell
+// gets the key.
+bool GameSession::hiddenKey(int keyCode, int shift) {
     const auto searchAlone = [this] {
         whenIdle([this] {
             const OperationGuard operation(*this);
             SearchSolution(board_, *this);
         });
     };
-    return HandleHotKey(keyCode, shift, searchAlone) != HotKey::None;
+    return hiddenKeys_ && hiddenKeys_(keyCode, shift, searchAlone);
 }
 
 bool GameSession::clipboardKey(int keyCode, int shift) {
@@ -118,12 +121,20 @@ bool GameSession::levelKey(int keyCode, int shift) {
 
 void GameSession::ShowHint() {
     whenIdle([this] {
-        const steps::Hint hint = steps::NextHint(board_);
+        const steps::Hint hint = steps::NextHint(board_, &playerCells_);
+        // A step's clue comes first, and the whole hint only when asked again on the same
+        // digits; any change to the board starts again with a clue.
+        const DigitGrid digits = DigitsOf(std::span(board_.Cells).subspan<1>());
+        if (hint.kind == steps::HintKind::Step && cluedDigits_ != digits) {
+            cluedDigits_ = digits;
+            messages_->hint(hint.clue);
+            return;
+        }
         if (hint.focusCell != 0) {
             view_.focusCell(hint.focusCell, false);
         }
         if (hint.kind == steps::HintKind::Step || hint.kind == steps::HintKind::Complete) {
-            messages_->information(hint.text);
+            messages_->hint(hint.text);
         } else {
             messages_->exclamation(hint.text);
         }
@@ -133,15 +144,15 @@ void GameSession::ShowHint() {
 void GameSession::Ninefold_KeyDown(int i, int keyCode, int shift) {
     whenIdle([&] {
         if (keyCode >= KeyCode::Digit0 && keyCode <= KeyCode::Digit0 + 9) {
-            writePlayer(board_, i, keyCode - KeyCode::Digit0);
+            writePlayer(board_, playerCells_, i, keyCode - KeyCode::Digit0);
         } else if (keyCode >= KeyCode::Numpad0 && keyCode <= KeyCode::Numpad0 + 9) {
-            writePlayer(board_, i, keyCode - KeyCode::Numpad0);
+            writePlayer(board_, playerCells_, i, keyCode - KeyCode::Numpad0);
         } else if (keyCode == KeyCode::Delete || keyCode == KeyCode::Space) {
-            writePlayer(board_, i, 0);
+            writePlayer(board_, playerCells_, i, 0);
         } else if (keyCode == KeyCode::Enter || keyCode == KeyCode::Add) {
-            stepPlayer(board_, i, shift == ShiftState::Shift ? "-" : "+");
+            stepPlayer(board_, playerCells_, i, shift == ShiftState::Shift ? "-" : "+");
         } else if (keyCode == KeyCode::Subtract) {
-            stepPlayer(board_, i, "-");
+            stepPlayer(board_, playerCells_, i, "-");
         } else if (const int target = navigationTarget(i, keyCode); target != 0) {
             view_.focusCell(target, false);
         }
@@ -151,11 +162,11 @@ void GameSession::Ninefold_KeyDown(int i, int keyCode, int shift) {
 void GameSession::Ninefold_MouseDown(int i, int button, int /*shift*/, int /*x*/, int /*y*/) {
     whenIdle([&] {
         if (button == 1) {
-            stepPlayer(board_, i, "+");
+            stepPlayer(board_, playerCells_, i, "+");
         } else if (button == 2) {
-            stepPlayer(board_, i, "-");
+            stepPlayer(board_, playerCells_, i, "-");
         } else {
-            writePlayer(board_, i, 0);
+            writePlayer(board_, playerCells_, i, 0);
         }
         lastButton_ = static_cast<int16_t>(button);
     });
@@ -228,7 +239,7 @@ void GameSession::picSolveHolder_MouseUp(int /*button*/, int /*shift*/, double /
 
 void GameSession::ShowWaitWindow(bool cancellable) {
     if (cancellable) {
-        board_.EscPressed = false;
+        escPressed_ = false;
     }
     view_.showWaitWindow(cancellable);
 }
@@ -266,6 +277,7 @@ void GameSession::mnuNewGame_Click() {
     whenIdle([this] {
         if (messages().question(NewGameQuestion(WindowText()))) {
             NewGame(board_);
+            playerCells_ = {};
         }
     });
 }
@@ -283,6 +295,7 @@ void GameSession::mnuGenerate_Click() {
         OperationGuard operation(*this);
         ShowWaitWindow(false);
         const GenerateResult result = GeneratePuzzle(board_, *random_);
+        playerCells_ = {};
         CloseWaitWindow();
         if (operation.finish()) {
             return;
@@ -314,6 +327,7 @@ void GameSession::GenerateLevel_Click() {
             grid[c - 1] = {made->givens[c], made->givens[c] != 0};
         }
         board_.WriteCells(grid);
+        playerCells_ = {};
     });
 }
 
@@ -361,6 +375,7 @@ void GameSession::OpenPuzzleText(const QString& text) {
             return;
         }
         board_.WriteCells(*grid);
+        playerCells_ = {};
     });
 }
 
@@ -384,7 +399,7 @@ bool GameSession::PumpEvents() {
         view_.processEvents();
         lastPump_ = std::chrono::steady_clock::now();
     }
-    return board_.EscPressed || closeRequested_;
+    return escPressed_ || closeRequested_;
 }
 
 void GameSession::SearchEnded() {

@@ -6,17 +6,24 @@
 #include <QString>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "engine/board.h"
 #include "engine/generator.h"
 #include "engine/solver.h"
+#include "engine/steps/hint.h"
 #include "engine/steps/level_generator.h"
 #include "ui/game_view.h"
 #include "ui/message_seam.h"
 
 namespace ninefold {
+
+// The window's hidden key combinations, which the desktop layer handles: given a key, its
+// shift state and a way to run the search on its own, true when the key was one of them.
+using HiddenKeys =
+    std::function<bool(int keyCode, int shift, const std::function<void()>& searchAlone)>;
 
 class GameSession : public SearchHost {
   public:
@@ -31,18 +38,13 @@ class GameSession : public SearchHost {
     void setMessageSeam(MessageSeam* seam) { messages_ = seam; }
     MessageSeam& messages() { return *messages_; }
 
-    // The generator's numbers; seeded from the clock unless told otherwise.
-    void SeedRandom(uint64_t seed) { random_ = std::make_unique<SeededRandom>(seed); }
+    // Keys looked at before all others; none until the desktop layer installs its own.
+    void setHiddenKeys(HiddenKeys keys) { hiddenKeys_ = std::move(keys); }
 
     // The cell box with the focus frame, 0 before the grid is laid out.
     int16_t CurrentCell() const { return currentCell_; }
-    int16_t LastButton() const { return lastButton_; }
-    bool PanelDragging() const { return panelDragging_; }
-    int16_t PanelGrabX() const { return panelGrabX_; }
-    int16_t PanelGrabY() const { return panelGrabY_; }
     // Gives the current cell the keyboard focus again, when there is one.
     void FocusCurrentCell();
-    bool HasCurrentCell() const { return currentCell_ >= 1 && currentCell_ <= kCellCount; }
 
     // Keys: the window sees every key first, then the focused cell box gets it.
     void Form_KeyDown(int keyCode, int shift);
@@ -59,6 +61,8 @@ class GameSession : public SearchHost {
     void picSolveHolder_MouseUp(int button, int shift, double x, double y);
     void DrawCandidates();
 
+    // Set by Esc in the wait window: a running search stops at its next pump.
+    bool& EscPressed() { return escPressed_; }
     // The wait window around long operations; a cancellable one clears EscPressed first.
     void ShowWaitWindow(bool cancellable);
     void CloseWaitWindow();
@@ -80,28 +84,32 @@ class GameSession : public SearchHost {
     void mnuAbout_Click();
     void mnuExit_Click();
 
-    // The clipboard: Shift+Insert and Ctrl+V paste a board line, Ctrl+Insert and Ctrl+Shift+C
-    // copy the board as one.
-    void PasteBoard();
-    void CopyBoard();
     // Writes a text holding one board line as a load does; any other text is refused with a
     // message and leaves the board as it is.
     void OpenPuzzleText(const QString& text);
 
-    // Ctrl+H: the next logical step of the board in a message box, the focus frame moved to the
-    // cell it places or else the first it removes a candidate from; no digit is written.
-    void ShowHint();
-
     // One turn of the mouse wheel: one step of CurrentCell.
     void clsMouseWheel_MouseWheel(int16_t& direct, bool& Cancel);
 
+  private:
     // The search's host: messages, wait window and the event pump.
     void SearchRefused(PreSearchVerdict verdict) override;
     void SearchStarting() override;
     bool PumpEvents() override;
     void SearchEnded() override;
 
-  private:
+    // The generator's numbers, seeded from the clock.
+    void SeedRandom(uint64_t seed) { random_ = std::make_unique<SeededRandom>(seed); }
+    bool HasCurrentCell() const { return currentCell_ >= 1 && currentCell_ <= kCellCount; }
+
+    // The clipboard: Shift+Insert and Ctrl+V paste a board line, Ctrl+Insert and Ctrl+Shift+C
+    // copy the board as one.
+    void PasteBoard();
+    void CopyBoard();
+    // Ctrl+H: the next logical step of the board in a message box, the focus frame moved to the
+    // cell it places or else the first it removes a candidate from; no digit is written.
+    void ShowHint();
+
     friend class OperationGuard;
     void beginOperation();
     // True when the window closed as the operation ended.
@@ -114,15 +122,16 @@ class GameSession : public SearchHost {
         }
     }
 
-    // The window's own hot keys, then the clipboard keys and the hint key; true when the key
-    // was one of them.
-    bool windowHotKey(int keyCode, int shift);
+    // The hidden keys, then the clipboard keys and the hint key; true when the key was one of
+    // them.
+    bool hiddenKey(int keyCode, int shift);
     bool clipboardKey(int keyCode, int shift);
     bool hintKey(int keyCode, int shift);
     bool levelKey(int keyCode, int shift);
 
     GameView& view_;
     MessageSeam* messages_;
+    HiddenKeys hiddenKeys_;
     Board board_;
     std::unique_ptr<SeededRandom> random_;
     // The level the chooser offers first: the one chosen last in this run.
@@ -134,8 +143,15 @@ class GameSession : public SearchHost {
     int16_t panelGrabX_ = 0;
     int16_t panelGrabY_ = 0;
 
+    bool escPressed_ = false;
     bool operationRunning_ = false;
     bool closeRequested_ = false;
+    // The digits the last hint gave a clue for: the next hint key on the same digits tells
+    // the whole hint.
+    std::optional<DigitGrid> cluedDigits_;
+    // The cells the player wrote since the puzzle was opened, generated or cleared: the hint
+    // tells their digits from the givens.
+    steps::PlayerCells playerCells_{};
     // The search lets window events through at most once per this interval.
     static constexpr std::chrono::nanoseconds kPumpInterval{1'000'000};
     std::optional<std::chrono::steady_clock::time_point> lastPump_;

@@ -400,8 +400,7 @@ void frmGame::dropEvent(QDropEvent* event) {
 void frmGame::showWaitWindow(bool cancellable) {
     setEnabled(false);
     if (!wait_) {
-        wait_ = std::make_unique<frmWait>(session_.board().EscPressed,
-                                          [this] { onWaitWindowClosed(); });
+        wait_ = std::make_unique<frmWait>(session_.EscPressed(), [this] { onWaitWindowClosed(); });
         wait_->setFont(font());
     }
     wait_->setWaitText(cancellable ? WaitCancelText() : WaitText());
@@ -444,7 +443,7 @@ void frmGame::onWaitWindowClosed() {
     setEnabled(true);
     // Disabling took the focus from the current cell; give it back as the platform does
     // when a disabled window is enabled again.
-    if (session_.HasCurrentCell() && isVisible()) {
+    if (session_.CurrentCell() != 0 && isVisible()) {
         activateWindow();
         session_.FocusCurrentCell();
     }

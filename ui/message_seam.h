@@ -16,6 +16,8 @@ class MessageSeam {
     virtual void information(const std::string& text) = 0;
     // Warnings and failures: the exclamation icon and an OK button.
     virtual void exclamation(const std::string& text) = 0;
+    // A hint: as information, but placed where it leaves the grid in view.
+    virtual void hint(const std::string& text) { information(text); }
     // The exclamation icon with Yes and No, Yes the default; true for Yes.
     virtual bool question(const std::string& text) = 0;
     // No icon, only OK (the About box).

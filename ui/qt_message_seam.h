@@ -17,6 +17,8 @@ class QtMessageSeam : public MessageSeam {
     explicit QtMessageSeam(QWidget* owner) : owner_(owner) {}
     void information(const std::string& text) override;
     void exclamation(const std::string& text) override;
+    // Placed beside the window where the screen has room, so the grid stays in view.
+    void hint(const std::string& text) override;
     bool question(const std::string& text) override;
     void plain(const std::string& text) override;
 

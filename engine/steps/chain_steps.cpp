@@ -40,26 +40,6 @@ struct Chain {
     int links() const { return static_cast<int>(cells.size()) - 1; }
 };
 
-// The kind of unit (0 row, 1 column, 2 box) two cells of a strong link share, rows first.
-int linkKind(int a, int b) {
-    return RowOf(a) == RowOf(b) ? 0 : (ColumnOf(a) == ColumnOf(b) ? 1 : 2);
-}
-
-Technique xChainName(const Chain& chain) {
-    if (chain.links() != 3) {
-        return Technique::XChain;
-    }
-    const int first = linkKind(chain.cells[0], chain.cells[1]);
-    const int last = linkKind(chain.cells[2], chain.cells[3]);
-    if (first == last && first != 2) {
-        return Technique::Skyscraper;
-    }
-    if (first != 2 && last != 2 && BoxOf(chain.cells[1]) == BoxOf(chain.cells[2])) {
-        return Technique::TwoStringKite;
-    }
-    return Technique::XChain;
-}
-
 // Shortest X-chain for one digit from one start, no longer than `longest` links.
 void searchXChain(const std::array<CellSet, kCellCount + 1>& strong, const CellSet& candidates,
                   int digit, int start, int longest, std::optional<Chain>& best) {
@@ -153,13 +133,13 @@ std::optional<Step> FindXChain(const HintGrid& grid) {
     if (!best) {
         return std::nullopt;
     }
-    const Technique t = xChainName(*best);
-    const int weight = t == Technique::XChain ? ChainWeight(t, best->links()) : InfoOf(t).weight;
     const auto eliminations = eliminationsOf(best->targets, best->digit);
-    return MakeStep(t, weight,
-                    std::to_string(best->digit) + " is at one end of the chain " +
-                        chainText(*best, " = ") + ", so " + EliminationText(eliminations),
-                    {}, eliminations);
+    return MakeStep(Technique::XChain, ChainWeight(Technique::XChain, best->links()),
+                    "either " + CellName(best->cells.front()) + " or " +
+                        CellName(best->cells.back()) + " holds " + std::to_string(best->digit) +
+                        " (the chain " + chainText(*best, " = ") + "), so " +
+                        EliminationText(eliminations),
+                    {}, eliminations, {-1, best->digit});
 }
 
 namespace {
@@ -240,8 +220,9 @@ std::optional<Step> FindXYChain(const HintGrid& grid) {
     const auto eliminations = eliminationsOf(best->targets, best->digit);
     return MakeStep(Technique::XYChain,
                     ChainWeight(Technique::XYChain, static_cast<int>(best->cells.size())),
-                    "one end of the chain " + text + " holds " + std::to_string(best->digit) +
-                        ", so " + EliminationText(eliminations),
+                    "either " + CellName(best->cells.front()) + " or " +
+                        CellName(best->cells.back()) + " holds " + std::to_string(best->digit) +
+                        " (the chain " + text + "), so " + EliminationText(eliminations),
                     {}, eliminations);
 }
 

@@ -1,5 +1,6 @@
-// Chains of implications: single-digit chains (skyscraper, two-string kite, X-chains) and
-// XY-chains through cells of two candidates. The shortest chain that removes something wins.
+// Chains of implications: X-chains of one digit (the shortest, of two strong links, are found
+// before these) and XY-chains through cells of two candidates. The shortest chain that removes
+// something wins.
 #pragma once
 
 #include <optional>

@@ -69,7 +69,7 @@ struct FishSearch {
                         std::to_string(digit) + " lies in " + linesText(baseKind, bases) +
                             " only within " + linesText(crossKind, covers) + ", so " +
                             EliminationText(eliminations),
-                        {}, eliminations);
+                        {}, eliminations, {-1, digit});
         return true;
     }
 };

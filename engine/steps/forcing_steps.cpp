@@ -95,13 +95,14 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
 
 std::string conclusionText(const Conclusion& c) {
     if (!c.place.empty()) {
-        std::string text;
+        std::string leads;
+        std::string takes;
         for (const CellDigit& p : c.place) {
-            text +=
-                (text.empty() ? "" : " and ") + std::to_string(p.digit) + " in " + CellName(p.cell);
+            const std::string digit = std::to_string(p.digit);
+            leads += (leads.empty() ? "" : " and ") + digit + " in " + CellName(p.cell);
+            takes += (takes.empty() ? "" : " and ") + CellName(p.cell) + " takes " + digit;
         }
-        return "leads to " + text + ", so " + (c.place.size() == 1 ? "it goes" : "they go") +
-               " there";
+        return "leads to " + leads + ", so " + takes;
     }
     return "leads to the same removals, so " + EliminationText(c.eliminate);
 }
@@ -127,8 +128,8 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
                 sources.push_back({static_cast<uint8_t>(c), static_cast<uint8_t>(d)});
             }
         }
-        consider(sources,
-                 "each digit " + CellName(c) + " can hold (" + DigitsText(grid.masks[c]) + ")");
+        consider(sources, "each digit " + CellName(c) + " can hold, " +
+                              DigitsText(grid.masks[c], " or ") + ",");
     }
     for (int u = 0; u < 27; ++u) {
         for (int d = 1; d <= 9; ++d) {
@@ -204,9 +205,10 @@ std::optional<Step> FindTrialBySearch(const HintGrid& grid, const DigitGrid& sol
     const uint16_t wrong = static_cast<uint16_t>(grid.masks[bestCell] & ~Bit(solution[bestCell]));
     const CellDigit e{static_cast<uint8_t>(bestCell), static_cast<uint8_t>(LowestOf(wrong))};
     return MakeStep(Technique::TrialBySearch, InfoOf(Technique::TrialBySearch).weight,
-                    "with " + std::to_string(e.digit) + " in " + CellName(e.cell) +
-                        " no way of completing the grid is left, so " + std::to_string(e.digit) +
-                        " leaves that cell",
+                    "no logical step was found; a search of every way of completing the grid "
+                    "proves that " +
+                        CellName(e.cell) + " cannot hold " + std::to_string(e.digit) + ", so " +
+                        std::to_string(e.digit) + " leaves that cell",
                     {}, {e});
 }
 

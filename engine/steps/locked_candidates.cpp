@@ -1,6 +1,8 @@
 // Pointing and claiming.
 #include "engine/steps/locked_candidates.h"
 
+#include <algorithm>
+
 #include "engine/steps/single_steps.h"
 #include "engine/steps/step_text.h"
 
@@ -53,19 +55,36 @@ void collectLocks(const HintGrid& grid, int from, std::vector<Lock>& locks) {
     }
 }
 
-}  // namespace
-
-bool MakeDirect(const HintGrid& grid, std::vector<CellDigit>& place, std::string& body,
-                const std::vector<CellDigit>& eliminations) {
-    const std::optional<HiddenSingle> single = HiddenSingleAfter(grid, eliminations);
-    if (!single) {
-        return false;
+// The units of the same kind as `from` that cross `into`, other than `from` itself: where a
+// single must appear for the lock to count as direct.
+std::vector<int> crossingUnits(int from, int into) {
+    const int kind = from < 9 ? 0 : (from < 18 ? 1 : 2);
+    std::vector<int> units;
+    for (const uint8_t c : kUnits[into]) {
+        const int u = kCellUnits[c][kind];
+        if (u != from && std::find(units.begin(), units.end(), u) == units.end()) {
+            units.push_back(u);
+        }
     }
-    place.push_back(single->placement);
-    body += "; then " + std::to_string(single->placement.digit) + " can go only in " +
-            CellName(single->placement.cell) + " within " + UnitName(single->unit);
-    return true;
+    return units;
 }
+
+// The single that the lock's removals leave in a crossing unit of the first unit's kind.
+std::optional<HiddenSingle> directSingle(const HintGrid& grid, const Lock& lock) {
+    HintGrid after = grid;
+    for (const CellDigit& e : lock.eliminations) {
+        after.Eliminate(e.cell, e.digit);
+    }
+    const std::vector<int> units = crossingUnits(lock.from, lock.into);
+    for (const int u : units) {
+        if (auto single = SingleCreatedIn(grid, after, {u}, Bit(lock.digit))) {
+            return single;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
     std::vector<Lock> pointing;
@@ -76,30 +95,30 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
     for (int u = 0; u < 18; ++u) {
         collectLocks(grid, u, claiming);
     }
-    auto describe = [](const Lock& lock) {
-        return "in " + UnitName(lock.from) + ", " + std::to_string(lock.digit) + " lies only in " +
-               UnitName(lock.into) + ", so " + EliminationText(lock.eliminations);
+    auto confined = [](const Lock& lock) {
+        return "in " + UnitName(lock.from) + ", the digit " + std::to_string(lock.digit) +
+               " lies only in " + UnitName(lock.into);
     };
-    // The direct forms first, as they weigh least.
+    // The direct forms first, as they weigh least. A direct step keeps only its placement.
     for (const auto* locks : {&pointing, &claiming}) {
         const bool isPointing = locks == &pointing;
         for (const Lock& lock : *locks) {
-            std::vector<CellDigit> place;
-            std::string body = describe(lock);
-            if (MakeDirect(grid, place, body, lock.eliminations)) {
+            if (const std::optional<HiddenSingle> single = directSingle(grid, lock)) {
                 const Technique t =
                     isPointing ? Technique::DirectPointing : Technique::DirectClaiming;
-                return MakeStep(t, InfoOf(t).weight, body, place, lock.eliminations);
+                return MakeStep(t, InfoOf(t).weight, confined(lock) + ", so " + SingleText(*single),
+                                {single->placement}, {}, {lock.from});
             }
         }
     }
-    if (!pointing.empty()) {
-        return MakeStep(Technique::Pointing, 26, describe(pointing[0]), {},
-                        pointing[0].eliminations);
-    }
-    if (!claiming.empty()) {
-        return MakeStep(Technique::Claiming, 28, describe(claiming[0]), {},
-                        claiming[0].eliminations);
+    for (const auto* locks : {&pointing, &claiming}) {
+        if (!locks->empty()) {
+            const Lock& lock = locks->front();
+            const Technique t = locks == &pointing ? Technique::Pointing : Technique::Claiming;
+            return MakeStep(t, InfoOf(t).weight,
+                            confined(lock) + ", so " + EliminationText(lock.eliminations), {},
+                            lock.eliminations, {lock.from});
+        }
     }
     return std::nullopt;
 }

@@ -13,9 +13,4 @@ namespace ninefold::steps {
 // then claiming.
 std::optional<Step> FindLockedCandidates(const HintGrid& grid);
 
-// Appends the hidden single that the eliminations bring about, when there is one, turning the
-// plain technique into its direct form; returns whether it did.
-bool MakeDirect(const HintGrid& grid, std::vector<CellDigit>& place, std::string& body,
-                const std::vector<CellDigit>& eliminations);
-
 }  // namespace ninefold::steps

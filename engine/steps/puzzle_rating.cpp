@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/steps/forcing_steps.h"
 #include "engine/steps/step_finder.h"
 
 namespace ninefold::steps {
@@ -32,15 +31,7 @@ Explanation ExplainPuzzle(const DigitGrid& digits) {
     }
     HintGrid grid = HintGrid::FromDigits(digits);
     while (!grid.Solved()) {
-        std::optional<Step> step = FindEasiestStep(grid, &solution);
-        if (step && !ApplyStep(grid, *step)) {
-            // A step that changes nothing would repeat for ever; the search's step always
-            // removes a candidate.
-            step = FindTrialBySearch(grid, solution);
-            if (step) {
-                ApplyStep(grid, *step);
-            }
-        }
+        std::optional<Step> step = TakeStep(grid, solution);
         if (!step) {
             break;
         }

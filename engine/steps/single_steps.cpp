@@ -56,10 +56,10 @@ std::optional<Step> FindFullHouse(const HintGrid& grid) {
             continue;
         }
         const int digit = LowestOf(missing);
-        return MakeStep(Technique::FullHouse, 10,
+        return MakeStep(Technique::FullHouse, InfoOf(Technique::FullHouse).weight,
                         CellName(empty) + " is the last empty cell of " + UnitName(u) +
                             ", so it takes " + std::to_string(digit),
-                        {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {});
+                        {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {}, {u});
     }
     return std::nullopt;
 }
@@ -70,19 +70,16 @@ std::optional<Step> FindHiddenSingle(const HintGrid& grid, bool inBoxes) {
     if (!single) {
         return std::nullopt;
     }
-    const CellDigit p = single->placement;
-    return MakeStep(inBoxes ? Technique::HiddenSingleBox : Technique::HiddenSingleLine,
-                    inBoxes ? 12 : 15,
-                    std::to_string(p.digit) + " can go only in " + CellName(p.cell) + " within " +
-                        UnitName(single->unit),
-                    {p}, {});
+    const Technique t = inBoxes ? Technique::HiddenSingleBox : Technique::HiddenSingleLine;
+    return MakeStep(t, InfoOf(t).weight, SingleText(*single), {single->placement}, {},
+                    {single->unit});
 }
 
 std::optional<Step> FindNakedSingle(const HintGrid& grid) {
     for (int c = 1; c <= kCellCount; ++c) {
         if (grid.digits[c] == 0 && CountOf(grid.masks[c]) == 1) {
             const int digit = LowestOf(grid.masks[c]);
-            return MakeStep(Technique::NakedSingle, 23,
+            return MakeStep(Technique::NakedSingle, InfoOf(Technique::NakedSingle).weight,
                             CellName(c) + " can hold only " + std::to_string(digit),
                             {{static_cast<uint8_t>(c), static_cast<uint8_t>(digit)}}, {});
         }
@@ -90,16 +87,25 @@ std::optional<Step> FindNakedSingle(const HintGrid& grid) {
     return std::nullopt;
 }
 
-std::optional<HiddenSingle> HiddenSingleAfter(const HintGrid& grid,
-                                              const std::vector<CellDigit>& eliminations) {
-    HintGrid after = grid;
-    for (const CellDigit& e : eliminations) {
-        after.Eliminate(e.cell, e.digit);
+std::string SingleText(const HiddenSingle& single) {
+    return std::to_string(single.placement.digit) + " can go only in " +
+           CellName(single.placement.cell) + " within " + UnitName(single.unit);
+}
+
+std::optional<HiddenSingle> SingleCreatedIn(const HintGrid& before, const HintGrid& after,
+                                            std::initializer_list<int> units, uint16_t digits) {
+    for (const int u : units) {
+        for (int d = 1; d <= 9; ++d) {
+            if ((digits & Bit(d)) == 0) {
+                continue;
+            }
+            const uint16_t places = after.Positions(u, d);
+            if (CountOf(places) == 1 && CountOf(before.Positions(u, d)) >= 2) {
+                return HiddenSingle{{kUnits[u][LowestOf(places)], static_cast<uint8_t>(d)}, u};
+            }
+        }
     }
-    if (auto single = firstHiddenSingle(after, 18, 26)) {
-        return single;
-    }
-    return firstHiddenSingle(after, 0, 17);
+    return std::nullopt;
 }
 
 }  // namespace ninefold::steps

@@ -16,12 +16,19 @@ struct CellDigit {
     bool operator==(const CellDigit&) const = default;
 };
 
+// Where a clue sends the player: a unit (0-26), or for a pattern of one digit that digit.
+struct Look {
+    int unit = -1;
+    int digit = 0;
+};
+
 struct Step {
     Technique technique = Technique::FullHouse;
     int weight = 0;  // tenths
     std::string text;
     std::vector<CellDigit> place;
     std::vector<CellDigit> eliminate;
+    Look look;  // unset: the box of the first cell the step changes
 };
 
 }  // namespace ninefold::steps

@@ -12,15 +12,27 @@ namespace ninefold::steps {
 
 std::string CellName(int cell);  // cell 1-81
 std::string UnitName(int unit);  // unit 0-26
-// "3", "3 and 7", "3, 5 and 7"
-std::string DigitsText(uint16_t mask);
-// Cell names joined: "row 1, column 2 and row 4, column 2"; three or more take semicolons.
+// "3", "3 and 7", "3, 5 and 7"; alternatives take " or ".
+std::string DigitsText(uint16_t mask, const char* last = " and ");
+// "1, 3 and 5", runs of three or more shortened: "1–3 and 7".
+std::string NumbersText(std::vector<int> numbers);
+// Cells by row: "row 1, columns 1–3; row 4, column 2"; cells of one column as
+// "rows 2 and 5, column 3"; three or more groups take semicolons.
 std::string CellsText(const std::vector<int>& cells);
-// "7 leaves row 1, column 2 and row 3, column 4; 5 leaves ...", grouped by digit.
+// Cells of one unit as its places: "columns 1–3" in a row, "rows 2 and 5" in a column,
+// cell names in a box.
+std::string PlacesText(int unit, const std::vector<int>& cells);
+// "7 and 8 leave row 1, column 3; 5 leaves rows 2 and 4, column 6": cells grouped by the
+// digits they lose.
 std::string EliminationText(const std::vector<CellDigit>& eliminations);
 
 // A finished step: its text is "NAME: " + body + ".".
 Step MakeStep(Technique technique, int weight, const std::string& body,
-              const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate);
+              const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate,
+              Look look = {});
+
+// The step's clue, naming the technique and where to look but no cell and no digit to write:
+// "Look at box 7: a hidden single.", "Look at the 4s: an X-wing."
+std::string ClueText(const Step& step);
 
 }  // namespace ninefold::steps

@@ -2,7 +2,7 @@
 // unit confined to n cells (hidden).
 #include "engine/steps/subset_steps.h"
 
-#include "engine/steps/locked_candidates.h"
+#include "engine/steps/single_steps.h"
 #include "engine/steps/step_text.h"
 
 namespace ninefold::steps {
@@ -68,10 +68,10 @@ std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
             }
             const Technique t = kNaked[size - 2];
             step = MakeStep(t, InfoOf(t).weight,
-                            CellsText(members) + " hold only " + DigitsText(digits) +
-                                " between them in " + UnitName(u) + ", so " +
+                            "in " + UnitName(u) + ", " + PlacesText(u, members) +
+                                " hold only the digits " + DigitsText(digits) + ", so " +
                                 EliminationText(eliminations),
-                            {}, eliminations);
+                            {}, eliminations, {u});
             return true;
         };
         forEachSubset(items, usable, size, found);
@@ -86,6 +86,10 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
         const auto& cells = kUnits[u];
         std::array<uint16_t, 10> items{};
         uint16_t usable = 0;
+        int emptyCells = 0;
+        for (const uint8_t c : cells) {
+            emptyCells += grid.digits[c] == 0 ? 1 : 0;
+        }
         for (int d = 1; d <= 9; ++d) {
             items[d] = grid.Positions(u, d);
             if (CountOf(items[d]) >= 2 && CountOf(items[d]) <= size) {
@@ -110,19 +114,31 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
             if (eliminations.empty()) {
                 return false;
             }
-            std::string body = "in " + UnitName(u) + ", " + DigitsText(digits) +
-                               " can go only in " + CellsText(members) + ", so " +
-                               EliminationText(eliminations);
-            std::vector<CellDigit> place;
-            if (size <= 3 && MakeDirect(grid, place, body, eliminations)) {
-                const Technique t =
-                    size == 2 ? Technique::DirectHiddenPair : Technique::DirectHiddenTriple;
-                direct = MakeStep(t, InfoOf(t).weight, body, place, eliminations);
-                return true;
+            const std::string confined = "in " + UnitName(u) + ", the digits " +
+                                         DigitsText(digits) + " must fill " +
+                                         PlacesText(u, members);
+            if (size <= 3 && emptyCells > size) {
+                HintGrid after = grid;
+                for (const CellDigit& e : eliminations) {
+                    after.Eliminate(e.cell, e.digit);
+                }
+                const auto others = static_cast<uint16_t>(kAllDigits & ~digits);
+                if (const auto single = SingleCreatedIn(grid, after, {u}, others)) {
+                    // A direct step keeps only its placement.
+                    const Technique t =
+                        size == 2 ? Technique::DirectHiddenPair : Technique::DirectHiddenTriple;
+                    direct = MakeStep(t, InfoOf(t).weight,
+                                      confined + ", so " + std::to_string(single->placement.digit) +
+                                          " can go only in " + CellName(single->placement.cell),
+                                      {single->placement}, {}, {u});
+                    return true;
+                }
             }
             if (!plain) {
                 const Technique t = kHidden[size - 2];
-                plain = MakeStep(t, InfoOf(t).weight, body, {}, eliminations);
+                plain = MakeStep(t, InfoOf(t).weight,
+                                 confined + ", so " + EliminationText(eliminations), {},
+                                 eliminations, {u});
             }
             return false;
         };

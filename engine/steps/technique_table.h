@@ -23,14 +23,16 @@ enum class Technique {
     NakedTriple,
     Swordfish,
     HiddenTriple,
+    Skyscraper,
+    TwoStringKite,
+    TurbotFish,
     XYWing,
+    GroupedTurbotFish,
     XYZWing,
     UniqueRectangle,
     NakedQuad,
     Jellyfish,
     HiddenQuad,
-    Skyscraper,
-    TwoStringKite,
     XChain,
     BugPlusOne,
     XYChain,
@@ -44,7 +46,7 @@ struct TechniqueInfo {
     Technique technique;
     const char* name;
     int weight;     // the weight of the shortest form
-    int maxWeight;  // chains and trials grow with their length up to this
+    int maxWeight;  // the heaviest form: chains and trials grow with their length up to this
 };
 
 const TechniqueInfo& InfoOf(Technique technique);

@@ -13,6 +13,62 @@ bool spansTwoBoxes(int r1, int r2, int c1, int c2) {
     return ((r1 - 1) / 3 == (r2 - 1) / 3) != ((c1 - 1) / 3 == (c2 - 1) / 3);
 }
 
+// The units two cells share.
+std::vector<int> sharedUnits(int a, int b) {
+    std::vector<int> units;
+    for (int k = 0; k < 3; ++k) {
+        if (kCellUnits[a][k] == kCellUnits[b][k]) {
+            units.push_back(kCellUnits[a][k]);
+        }
+    }
+    return units;
+}
+
+// The roof's extra digits, as if one cell held them, with other cells of the unit holding
+// only those digits and as many of them as cells: the digits leave the unit's other cells.
+std::optional<Step> nakedSubsetWithRoof(const HintGrid& grid, int unit,
+                                        const std::vector<int>& roof, uint16_t extra,
+                                        const std::string& unless) {
+    std::vector<int> others;
+    for (const uint8_t c : kUnits[unit]) {
+        if (grid.digits[c] == 0 && c != roof[0] && c != roof[1]) {
+            others.push_back(c);
+        }
+    }
+    const int n = static_cast<int>(others.size());
+    for (int chosen = 1; chosen < (1 << n); ++chosen) {
+        uint16_t digits = extra;
+        std::vector<int> members;
+        for (int k = 0; k < n; ++k) {
+            if ((chosen & (1 << k)) != 0) {
+                digits |= grid.masks[others[k]];
+                members.push_back(others[k]);
+            }
+        }
+        if (CountOf(digits) != static_cast<int>(members.size()) + 1 || members.size() > 3) {
+            continue;
+        }
+        std::vector<CellDigit> eliminations;
+        for (int k = 0; k < n; ++k) {
+            for (int d = 1; d <= 9; ++d) {
+                if ((chosen & (1 << k)) == 0 && (digits & Bit(d)) != 0 && grid.Has(others[k], d)) {
+                    eliminations.push_back(
+                        {static_cast<uint8_t>(others[k]), static_cast<uint8_t>(d)});
+                }
+            }
+        }
+        if (!eliminations.empty()) {
+            return MakeStep(Technique::UniqueRectangle, InfoOf(Technique::UniqueRectangle).weight,
+                            unless + CellsText(roof) + " hold " + DigitsText(extra) +
+                                ", which with " + CellsText(members) + " fill those cells of " +
+                                UnitName(unit) + " with " + DigitsText(digits) + ", so " +
+                                EliminationText(eliminations),
+                            {}, eliminations, {unit, 0});
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>& cells,
                                   uint16_t pair) {
     std::vector<int> exact;
@@ -32,30 +88,57 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
                 eliminations.push_back({static_cast<uint8_t>(more[0]), static_cast<uint8_t>(d)});
             }
         }
-        return MakeStep(Technique::UniqueRectangle, 45,
+        return MakeStep(Technique::UniqueRectangle, InfoOf(Technique::UniqueRectangle).weight,
                         where + " would let " + digits + " swap places unless " +
                             CellName(more[0]) + " holds another digit, so " +
                             EliminationText(eliminations),
-                        {}, eliminations);
+                        {}, eliminations, {RowOf(cells[0]) - 1, 0});
     }
-    const uint16_t extra = static_cast<uint16_t>(grid.masks[more[0]] & ~pair);
-    if (exact.size() != 2 || grid.masks[more[0]] != grid.masks[more[1]] || CountOf(extra) != 1) {
+    if (exact.size() != 2) {
         return std::nullopt;
     }
-    const int z = LowestOf(extra);
-    for (int c = 1; c <= kCellCount; ++c) {
-        if (grid.Has(c, z) && Sees(c, more[0]) && Sees(c, more[1])) {
-            eliminations.push_back({static_cast<uint8_t>(c), static_cast<uint8_t>(z)});
+    const std::string unless = where + " would let " + digits + " swap places unless ";
+    const int weight = InfoOf(Technique::UniqueRectangle).weight;
+    const uint16_t extra =
+        static_cast<uint16_t>((grid.masks[more[0]] | grid.masks[more[1]]) & ~pair);
+    if (grid.masks[more[0]] == grid.masks[more[1]] && CountOf(extra) == 1) {
+        // Type 2: the one extra digit is in one of the two cells.
+        const int z = LowestOf(extra);
+        for (int c = 1; c <= kCellCount; ++c) {
+            if (grid.Has(c, z) && Sees(c, more[0]) && Sees(c, more[1])) {
+                eliminations.push_back({static_cast<uint8_t>(c), static_cast<uint8_t>(z)});
+            }
+        }
+        if (!eliminations.empty()) {
+            return MakeStep(Technique::UniqueRectangle, weight,
+                            unless + std::to_string(z) + " is in " + CellName(more[0]) + " or " +
+                                CellName(more[1]) + ", so " + EliminationText(eliminations),
+                            {}, eliminations, {RowOf(cells[0]) - 1, 0});
         }
     }
-    if (eliminations.empty()) {
-        return std::nullopt;
+    for (const int u : sharedUnits(more[0], more[1])) {
+        // Type 4: one of the pair has no other place in a unit of the two cells, so the other
+        // of the pair cannot be in either.
+        for (int d = 1; d <= 9; ++d) {
+            if ((pair & Bit(d)) == 0 || CountOf(grid.Positions(u, d)) != 2) {
+                continue;
+            }
+            const int other = LowestOf(static_cast<uint16_t>(pair & ~Bit(d)));
+            const std::vector<CellDigit> removed = {
+                {static_cast<uint8_t>(more[0]), static_cast<uint8_t>(other)},
+                {static_cast<uint8_t>(more[1]), static_cast<uint8_t>(other)}};
+            return MakeStep(Technique::UniqueRectangle, weight,
+                            unless + CellsText(more) + " hold " + std::to_string(other) + "; as " +
+                                std::to_string(d) + " must be in one of them in " + UnitName(u) +
+                                ", " + EliminationText(removed),
+                            {}, removed, {RowOf(cells[0]) - 1, 0});
+        }
+        // Type 3: the two cells' other digits with cells of the unit make a naked subset.
+        if (auto step = nakedSubsetWithRoof(grid, u, more, extra, unless)) {
+            return step;
+        }
     }
-    return MakeStep(Technique::UniqueRectangle, 46,
-                    where + " would let " + digits + " swap places unless " + std::to_string(z) +
-                        " is in " + CellName(more[0]) + " or " + CellName(more[1]) + ", so " +
-                        EliminationText(eliminations),
-                    {}, eliminations);
+    return std::nullopt;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Steps that rest on the puzzle having exactly one solution: the unique rectangle (types 1
-// and 2) and BUG+1. Only taken when the one solution is known to exist.
+// to 4) and BUG+1. Only taken when the one solution is known to exist.
 #pragma once
 
 #include <optional>

@@ -54,7 +54,7 @@ std::optional<Step> findWing(const HintGrid& grid, bool xyz) {
                         " and " + withCandidates(grid, b) +
                         (xyz ? ": one of the three holds " : ": one of the pincers holds ") +
                         std::to_string(z) + ", so " + EliminationText(eliminations),
-                    {}, eliminations);
+                    {}, eliminations, {17 + BoxOf(pivot), 0});
             }
         }
     }

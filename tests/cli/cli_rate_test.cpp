@@ -39,7 +39,8 @@ TEST(CliExplain, NumberedStepsThenTheRating) {
     CliFolder folder;
     const CliRun run = folder.Run({"explain"}, kOneGap + "\n" + kEmpty + "\n");
     EXPECT_EQ(run.out, kOneGap +
-                           "\n1. Full house: row 1, column 1 is the last empty cell of row 1, so "
+                           "\n1. Look at row 1: a full house.\n   Full house: row 1, column 1 is the "
+                           "last empty cell of row 1, so "
                            "it takes 1.\nRating: 1.0/1.0/1.0 easy\n\n" +
                            kEmpty + " multiple-solutions\n\n");
     EXPECT_EQ(run.status, 1);
@@ -55,7 +56,7 @@ TEST(CliExplain, JsonObjectPerPuzzle) {
         "{\"puzzle\": \"" + kOneGap +
         "\", \"status\": \"solved\", \"rating\": {\"er\": 1.0, \"ep\": 1.0, \"ed\": 1.0, "
         "\"level\": \"easy\"}, \"steps\": [{\"technique\": \"Full house\", \"weight\": 1.0, "
-        "\"text\": \"Full house: row 1, column 1 is the last empty cell of row 1, so it takes "
+        "\"clue\": \"Look at row 1: a full house.\", \"text\": \"Full house: row 1, column 1 is the last empty cell of row 1, so it takes "
         "1.\", \"place\": [[1, 1]], \"eliminate\": []}]}\n";
     const std::string second = "{\"puzzle\": \"" + kNoSolution +
                                "\", \"status\": \"no-solution\", \"rating\": null, "

@@ -297,7 +297,6 @@ TEST(Search, HostCanStopTheSearchAfterAnyTriedDigit) {
 
 TEST(Search, WithoutAHostRunsToTheEnd) {
     Board board = test::BoardFrom(kUnmendedFailures[2]);
-    board.EscPressed = true;  // only a host stops the search
     EXPECT_EQ(SolveCommand(board).outcome, SolveOutcome::Solved);
 }
 

@@ -39,7 +39,6 @@ TEST_F(LayoutTest, CellOneHasTheFocusAndTheFrameLiesJustOutsideIt) {
     EXPECT_EQ(session().CurrentCell(), 1);
     EXPECT_TRUE(cellBox(1)->hasFocus());
     EXPECT_EQ(focusFrame()->geometry(), QRect(14, 14, 32, 32));
-    EXPECT_EQ(session().LastButton(), 0);
 }
 
 TEST_F(LayoutTest, PanelStartsAtTheClientAreasRightEdgeWithItsBoxesLaidOutLikeTheGrid) {

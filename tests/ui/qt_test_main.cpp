@@ -1,4 +1,5 @@
-// GoogleTest entry for the file tests that need Qt: one QApplication on the offscreen platform.
+// GoogleTest entry for tests that need Qt but not the game window (the file controllers, the
+// desktop layer): one QApplication on the offscreen platform.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -22,14 +22,14 @@ void expectFittedAndCentred(const frmWait& wait) {
 }
 
 TEST_F(WaitWindowTest, NotCancellableShowsOneLineAndKeepsTheCancelFlag) {
-    session().board().EscPressed = true;
+    session().EscPressed() = true;
     session().ShowWaitWindow(false);
     const frmWait* wait = waitWindow();
     ASSERT_NE(wait, nullptr);
     EXPECT_TRUE(wait->isVisible());
     EXPECT_EQ(wait->waitText(), "Please wait...");
     EXPECT_EQ(wait->lblWait()->text(), "Please wait...");
-    EXPECT_TRUE(session().board().EscPressed);
+    EXPECT_TRUE(session().EscPressed());
     EXPECT_FALSE(game->isEnabled());
     EXPECT_TRUE(wait->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(wait->windowType(), Qt::Tool);
@@ -38,13 +38,13 @@ TEST_F(WaitWindowTest, NotCancellableShowsOneLineAndKeepsTheCancelFlag) {
 }
 
 TEST_F(WaitWindowTest, CancellableShowsTheEscLineAndClearsTheCancelFlag) {
-    session().board().EscPressed = true;
+    session().EscPressed() = true;
     session().ShowWaitWindow(true);
     const frmWait* wait = waitWindow();
     ASSERT_NE(wait, nullptr);
     EXPECT_EQ(wait->waitText(), "Please wait...\r\nPress Esc to cancel");
     EXPECT_EQ(wait->lblWait()->text(), "Please wait...\nPress Esc to cancel");
-    EXPECT_FALSE(session().board().EscPressed);
+    EXPECT_FALSE(session().EscPressed());
     const int oneLine = QFontMetrics(wait->lblWait()->font()).height();
     EXPECT_GE(wait->lblWait()->height(), 2 * oneLine);
     expectFittedAndCentred(*wait);
@@ -71,11 +71,11 @@ TEST_F(WaitWindowTest, OnlyEscapeWithoutModifiersAsTheLastKeyCancels) {
     };
     session().ShowWaitWindow(true);
     for (const Row& row : rows) {
-        session().board().EscPressed = false;
+        session().EscPressed() = false;
         for (const Stroke& stroke : row.keys) {
             QTest::keyClick(waitWindow(), stroke.key, stroke.modifiers);
         }
-        EXPECT_EQ(session().board().EscPressed, row.cancelled) << row.what;
+        EXPECT_EQ(session().EscPressed(), row.cancelled) << row.what;
     }
     session().CloseWaitWindow();
 }
@@ -107,9 +107,9 @@ TEST_F(WaitWindowTest, ActivatingTheGameWindowLeavesTheKeysWithTheWaitWindow) {
     QTest::qWait(100);  // the activation, and the hand-back it starts
     EXPECT_EQ(QApplication::activeWindow(), wait);
     QTest::keyClick(game->windowHandle(), Qt::Key_Escape);
-    EXPECT_TRUE(session().board().EscPressed);
+    EXPECT_TRUE(session().EscPressed());
     QTest::keyClick(game->windowHandle(), Qt::Key_A);
-    EXPECT_FALSE(session().board().EscPressed);
+    EXPECT_FALSE(session().EscPressed());
     session().CloseWaitWindow();
 }
 

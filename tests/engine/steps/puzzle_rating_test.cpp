@@ -103,42 +103,75 @@ TEST(PuzzleRating, PuzzlesWithoutOneSolutionGetNoSteps) {
     EXPECT_TRUE(several.steps.empty());
 }
 
-TEST(NextHint, AStepOrWhyThereIsNone) {
+TEST(NextHint, StepsUpToADigitOrWhyThereIsNone) {
     // A hard puzzle with one wrong given that clashes with nothing.
     const std::string wrong =
         "4.....8.5.3......1...7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
     struct Row {
         std::string board;
         HintKind kind;
-        std::string text;
+        std::string start;  // the whole text for a refusal
+        std::string end;
+        std::string clue;
         int focus;
     };
     const Row rows[] = {
         {std::string(test::kEasyPuzzle), HintKind::Step,
-         "Hidden single: 6 can go only in row 2, column 2 within box 1.", 11},
-        // A step that only removes candidates points at the first cell it removes from.
-        {"4...3.......6..8..........1....5..9..8....6...7.2........1927..5.3....4.9.7.4....",
-         HintKind::Step,
-         "Pointing: in box 4, 5 lies only in column 3, so 5 leaves row 1, column 3; row 2, "
-         "column 3 and row 3, column 3.",
-         3},
+         "Hidden single: 6 can go only in row 2, column 2 within box 1.", "",
+         "Look at box 1: a hidden single.", 11},
+        // It starts with a pointing, which writes no digit: the hint goes on to the first that
+        // does, and the frame goes there.
+        {"4...7.1....19.46.5.....1......7....2..2.3....847..6....14...8.6.2....3..6...9....",
+         HintKind::Step, "Pointing: in box 4, the digit 3 lies only in row 4, so 3 leaves row 4, column 8.",
+         " Then naked single: row 4, column 7 can hold only 4.", "Look at box 4: a pointing.", 34},
         {"5...5" + std::string(76, '.'), HintKind::Clash,
-         "Some digits clash: a digit repeats in a row, column or box.", 0},
-        {wrong, HintKind::NoSolution, "No solution keeps the digits on the board.", 0},
+         "Some digits clash: 5 repeats in row 1, in row 1, columns 1 and 5.", "", "",
+         1},
+        {wrong, HintKind::NoSolution, "No solution keeps the digits on the board.", "", "", 0},
         {std::string(81, '.'), HintKind::SeveralSolutions,
-         "The digits on the board allow more than one solution, so no step follows from them.", 0},
+         "The digits on the board allow more than one solution, so no step follows from them.", "",
+         "", 0},
         {std::string(test::kSolvedGrid), HintKind::Complete,
-         "Every cell is filled: there is no step left.", 0},
+         "Every cell is filled: there is no step left.", "", "", 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.board);
         const Board board = test::BoardFrom(row.board);
         const Hint hint = NextHint(board);
         EXPECT_EQ(hint.kind, row.kind);
-        EXPECT_EQ(hint.text, row.text);
+        EXPECT_TRUE(hint.text.starts_with(row.start)) << hint.text;
+        EXPECT_TRUE(hint.text.ends_with(row.end.empty() ? row.start : row.end)) << hint.text;
+        EXPECT_EQ(hint.clue, row.clue.empty() ? hint.text : row.clue);
         EXPECT_EQ(hint.focusCell, row.focus);
         EXPECT_EQ(BoardToLine(board), row.board.substr(0, 81));
     }
+}
+
+// A digit of the player's that clashes with nothing but leaves no solution is named, as the
+// first one in cell order that differs from the givens' solution.
+TEST(NextHint, NamesTheFirstWrongPlayerDigit) {
+    Board board = test::BoardFrom(test::kEasyPuzzle);
+    DigitGrid solution{};
+    ASSERT_EQ(JudgeSolutions(digitsOf(test::kEasyPuzzle), solution), Solutions::One);
+    const HintGrid grid = HintGrid::FromDigits(digitsOf(test::kEasyPuzzle));
+    std::vector<int> wrongCells;
+    for (int c = 1; c <= kCellCount && wrongCells.size() < 2; ++c) {
+        for (int d = 1; d <= 9; ++d) {
+            if (grid.Has(c, d) && d != solution[c]) {
+                board.Cells[c] = {static_cast<uint8_t>(d), false};
+                wrongCells.push_back(c);
+                break;
+            }
+        }
+    }
+    ASSERT_EQ(wrongCells.size(), 2U);
+    const Hint hint = NextHint(board);
+    const int first = wrongCells.front();
+    EXPECT_EQ(hint.kind, HintKind::NoSolution);
+    EXPECT_EQ(hint.text, "The " + std::to_string(board.Cells[first].Digit) + " in row " +
+                             std::to_string((first - 1) / 9 + 1) + ", column " +
+                             std::to_string((first - 1) % 9 + 1) + " cannot be right.");
+    EXPECT_EQ(hint.focusCell, first);
 }
 
 }  // namespace

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/steps/fish_steps.h"
 #include "engine/solution_count.h"
+#include "engine/steps/fish_steps.h"
+#include "engine/steps/locked_candidates.h"
 #include "engine/steps/step_finder.h"
 #include "engine/steps/subset_steps.h"
 
@@ -27,7 +28,8 @@ DigitGrid digitsOf(const std::string& line) {
 std::string compact(const std::vector<CellDigit>& entries) {
     std::string text;
     for (const CellDigit& e : entries) {
-        text += (text.empty() ? "" : " ") + std::to_string(e.cell) + "=" + std::to_string(e.digit);
+        text += text.empty() ? "" : " ";
+        text += std::to_string(e.cell) + "=" + std::to_string(e.digit);
     }
     return text;
 }
@@ -49,21 +51,9 @@ const TechniqueRow kRows[] = {
     {Technique::HiddenSingleLine,
      "4...3.......6..83.........1....5..9..8....6...7.2........1927..513...942927.4.1..", "63=3",
      ""},
-    {Technique::DirectPointing,
-     "7.8...3.5.3.651.785..738....475.3.263...8..57.5.1.7.93.932.5784.8.37.5...758...3.", "26=4",
-     "8=4"},
-    {Technique::DirectClaiming,
-     ".2.3...64....7.5...1.4.....7.86..4.....9.2...5.2........61.4.394...8...........4.", "56=5",
-     "59=5 69=5 77=5 78=5"},
-    {Technique::DirectHiddenPair,
-     "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9.7......", "59=9",
-     "62=6 62=8 63=6 63=8 63=9"},
     {Technique::NakedSingle,
      "7.8...3...3.651...5..738....4.....263...8.......1...93.9.2....4....7.5...........", "32=9",
      ""},
-    {Technique::DirectHiddenTriple,
-     "6....17.5.3.8..............7.52.3.8.1.9.........4.95..42...........9.1......7.6..", "73=9",
-     "20=4 20=8 20=9 65=6 65=8 74=8 74=9"},
     {Technique::Pointing,
      "4...3.......6..8..........1....5..9..8....6...7.2........1927..5.3....4.9.7.4....", "",
      "3=5 12=5 21=5"},
@@ -92,26 +82,32 @@ const TechniqueRow kRows[] = {
      "..7854639845396217369127458.3.76.9414769125839..43.726.9.64387.684.7139.7.3.89164", "",
      "2=1"},
     {Technique::XYZWing,
-     "782.1....35...4..24.92.758.6....82.7..87.....175.238.65...793.8........48.7..2.6.", "",
-     "17=9"},
+     ".621...79147695382.892..1.6498521...6719348252537..9147348.2.9192.31...881.4.92..", "",
+     "80=5"},
     {Technique::UniqueRectangle,
-     "143792685952684..7876.5.94273581926429.46.7..46..27.9..29.7.4..5.4236.79..794..2.", "",
-     "79=1 79=8"},
+     "...916382369825147218374965692543718...29.65454.68.239...159..6...46...3..673...1", "",
+     "39=1 39=7"},
     {Technique::Skyscraper,
      "..6...7.1..4...53..85....6.6.29.1....1.2.7..5....3.21..2...8.5.8.1.29....6..7....", "",
      "49=5"},
     {Technique::TwoStringKite,
      "5..2..3......8..9...2.34..66..1..9...1.....4...7..3..87..3..4...9..7..2...5..6..9", "",
      "40=9"},
+    {Technique::TurbotFish,
+     "528916734...2.38.....4.8..27.2564.81..6891.27.8.327.4.2.468.17367.1324.881374.26.", "",
+     "54=5"},
+    {Technique::GroupedTurbotFish,
+     "7.65.3..1...7.1...1.5962.7...2817.......391...1..25...359278.1.268194.5.471356.9.", "",
+     "52=3 54=3"},
     {Technique::XChain,
-     "......87..7..9.31...3..7..51..6......5..2..4...8..9..74.....2...6..1..5......6..3", "",
-     "56=1"},
+     "4.2....19.1..92...9...14327..126.9..2..439..1694..12.3746.231..18..764.2.2914....", "",
+     "33=8"},
     {Technique::BugPlusOne,
      "81925637457284316934691728515.3..9.62.......86.84....1465739812781524693923...457", "41=7",
      ""},
     {Technique::XYChain,
-     ".1....38..867531.9.39.186..3.4..18.689..2.4136.1384.9.9.38..2.1.62149.381.8.3.9..", "",
-     "76=6"},
+     "391462758584379216726851493..57.8.6..1.5........19.5..173984625852617934469235...", "",
+     "44=7"},
     {Technique::ForcingChain,
      "4..6..3...1..2..6...8..7..19..8..5...4..5..1......2..75.....6...3..8..4......9..5", "",
      "77=1"},
@@ -125,7 +121,7 @@ const TechniqueRow kRows[] = {
 
 TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
     for (const TechniqueRow& row : kRows) {
-        SCOPED_TRACE(InfoOf(row.technique).name + std::string(" on ") + row.board);
+        SCOPED_TRACE(row.board);
         const DigitGrid digits = digitsOf(row.board);
         DigitGrid solution{};
         ASSERT_EQ(JudgeSolutions(digits, solution), Solutions::One);
@@ -147,6 +143,68 @@ TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
              {Technique::UniqueRectangle, Technique::BugPlusOne, Technique::TrialBySearch}) {
             EXPECT_TRUE(!unknown || unknown->technique != t);
         }
+    }
+}
+
+// A direct form takes its single only from a unit of the kind the scale names: for a pointing
+// another box, for a claiming another line of the same direction, for a hidden subset the
+// set's own unit. A single anywhere else leaves the plain form, and a direct step keeps none of
+// the removals it rests on.
+TEST(StepTechniques, DirectFormsOnlyWithTheScalesUnit) {
+    struct Row {
+        const char* board;
+        int subsetSize;  // 0 for locked candidates
+        Technique technique;
+    };
+    const Row rows[] = {
+        {".2..1....1..4..92.9.4.7.....37..2..1....4.....6.9...8....3.6...3428....7..6...8..", 0,
+         Technique::DirectPointing},
+        {"2653..8..8...5....9...82....26.73.8.183.2......781.2..6182359477491683523527..618", 0,
+         Technique::Pointing},  // the single is in a row
+        {"328...571476...2895..27846365....32.8.......77........1356.7892284..9736967382145", 0,
+         Technique::Pointing},  // in a column
+        {"62.519...17.46.92.9.427.....37682.918..14.....6193..8.7..3.6...342891..7..67.48..", 0,
+         Technique::DirectClaiming},
+        {"...23...832.85..9.5.8169.32193472..6.8.593147745681329.17348.65...91..7....72....", 0,
+         Technique::Claiming},  // in a box
+        {".4.9.738.9..3.8.548.36549..36217549845983....71849..3.23.7498...97281.43184563279", 0,
+         Technique::Claiming},  // in a column, across the row
+        {".2..1....1..4..92.9.4.7.....37..2..1....4.....6.9...8....3.6...3428....7..6...8..", 2,
+         Technique::DirectHiddenPair},
+        {"4589123676297.514.7136.452..4152.8732.54..916..71..25487.3.1.925..2...811.284..35", 2,
+         Technique::HiddenPair},  // in a row and a box, not the pair's column
+        {"62..1....1..4..92.9.4.7.....37..2..1....4.....6.9...8....3.6...3428....7..6...8..", 3,
+         Technique::DirectHiddenTriple},
+        {"67....294.3....67..2.67..3.8.9...7..3.6..74.2742.568..49...2..75.7439.2.2..7..94.", 3,
+         Technique::HiddenTriple},  // in a row and a box, not the triple's column
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.board);
+        const DigitGrid digits = digitsOf(row.board);
+        DigitGrid solution{};
+        ASSERT_EQ(JudgeSolutions(digits, solution), Solutions::One);
+        const HintGrid grid = HintGrid::FromDigits(digits);
+        const std::optional<Step> step = row.subsetSize == 0
+                                             ? FindLockedCandidates(grid)
+                                             : FindHiddenSubset(grid, row.subsetSize);
+        ASSERT_TRUE(step.has_value());
+        EXPECT_STREQ(InfoOf(step->technique).name, InfoOf(row.technique).name);
+        const bool direct = InfoOf(row.technique).weight < InfoOf(Technique::Pointing).weight;
+        EXPECT_EQ(step->place.size(), direct ? 1U : 0U) << step->text;
+        EXPECT_EQ(step->eliminate.empty(), direct) << step->text;
+        for (const CellDigit& p : step->place) {
+            EXPECT_EQ(solution[p.cell], p.digit);
+        }
+    }
+}
+
+// The step finder stops at the first finder that cannot beat the step in hand, so the finders
+// must come lightest first.
+TEST(StepTechniques, FindersInOrderOfTheirLeastWeight) {
+    int last = 0;
+    for (const Technique t : FinderOrder()) {
+        EXPECT_GE(InfoOf(t).weight, last) << InfoOf(t).name;
+        last = InfoOf(t).weight;
     }
 }
 

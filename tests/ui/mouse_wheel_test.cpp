@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "tests/desktop/wheel_events.h"
+#include "tests/ui/wheel_events.h"
 #include "ui/mouse_wheel.h"
 
 namespace ninefold {

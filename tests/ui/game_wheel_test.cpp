@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-#include "tests/desktop/wheel_events.h"
+#include "tests/ui/wheel_events.h"
 #include "tests/ui/game_fixture.h"
 #include "ui/candidate_panel.h"
 #include "ui/cell_box.h"
