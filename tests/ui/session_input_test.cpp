@@ -13,47 +13,31 @@ namespace {
 using SessionInputTest = SessionTest;
 constexpr int kShift = ShiftState::Shift;
 constexpr int kCtrl = ShiftState::Ctrl;
+constexpr int kBoth = kCtrl | kShift;
 constexpr int kMain = KeyCode::Digit0;
 constexpr int kPad = KeyCode::Numpad0;
 
 TEST_F(SessionInputTest, EachWritingKeyGivesItsDigitAsThePlayersOwn) {
+    using namespace KeyCode;
+    constexpr int kMain5 = kMain + 5, kPad5 = kPad + 5;
     struct WriteRow {
         int start;  // digit in the cell before the key, Fixed
         int code;
         int shift;
         int digit;  // expected afterwards
     };
+    // Digits from both keyboards whatever the modifiers, 0 empties; Delete and Space empty;
+    // Enter and the keypad's + and - step, down with Shift alone; other keys do nothing.
     const WriteRow rows[] = {
-        // Digits from both keyboards, whatever the modifiers; 0 empties.
-        {0, kMain + 5, 0, 5},
-        {0, kMain + 5, kShift, 5},
-        {0, kMain + 5, kCtrl, 5},
-        {2, kMain + 9, kCtrl | kShift, 9},
-        {0, kPad + 5, 0, 5},
-        {0, kPad + 5, kShift, 5},
-        {7, kPad + 1, kCtrl, 1},
-        {6, kMain, 0, 0},
-        {6, kPad, 0, 0},
-        // Erasing.
-        {6, KeyCode::Delete, 0, 0},
-        {6, KeyCode::Space, kShift, 0},
-        // Stepping: down only with Shift alone.
-        {0, KeyCode::Enter, 0, 1},
-        {9, KeyCode::Enter, 0, 0},
-        {0, KeyCode::Enter, kShift, 9},
-        {0, KeyCode::Enter, kCtrl | kShift, 1},
-        {3, KeyCode::Enter, kCtrl, 4},
-        {8, KeyCode::Add, 0, 9},
-        {0, KeyCode::Add, kShift, 9},
-        {1, KeyCode::Subtract, 0, 0},
-        {0, KeyCode::Subtract, kShift, 9},
-        // Nothing.
-        {4, KeyCode::Backspace, 0, 4},
-        {4, KeyCode::Escape, 0, 4},
-        {4, KeyCode::Multiply, 0, 4},
-        {4, KeyCode::Divide, 0, 4},
-        {4, KeyCode::LetterA + 16, 0, 4},
-        {4, KeyCode::None, kShift, 4},
+        {0, kMain5, 0, 5},        {0, kMain5, kShift, 5},   {0, kMain5, kCtrl, 5},
+        {2, kMain + 9, kBoth, 9}, {0, kPad5, 0, 5},         {0, kPad5, kShift, 5},
+        {7, kPad + 1, kCtrl, 1},  {6, kMain, 0, 0},         {6, kPad, 0, 0},
+        {6, Delete, 0, 0},        {6, Space, kShift, 0},    {0, Enter, 0, 1},
+        {9, Enter, 0, 0},         {0, Enter, kShift, 9},    {0, Enter, kBoth, 1},
+        {3, Enter, kCtrl, 4},     {8, Add, 0, 9},           {0, Add, kShift, 9},
+        {1, Subtract, 0, 0},      {0, Subtract, kShift, 9}, {4, Backspace, 0, 4},
+        {4, Escape, 0, 4},        {4, Multiply, 0, 4},      {4, Divide, 0, 4},
+        {4, LetterA, 0, 4},       {4, None, kShift, 4},
     };
     constexpr int kCell = 41;
     for (const WriteRow& row : rows) {
@@ -91,7 +75,7 @@ TEST_F(SessionInputTest, NavigationKeysMoveTheFocusButNeverWrap) {
         {81, KeyCode::PageDown, 81},
     };
     for (const MoveRow& row : rows) {
-        for (int shift : {0, kShift | kCtrl}) {
+        for (int shift : {0, kBoth}) {
             view.focused = row.from;
             session.Ninefold_KeyDown(row.from, row.code, shift);
             EXPECT_EQ(view.focused, row.to) << row.from << " key " << row.code << " " << shift;
