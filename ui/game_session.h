@@ -32,7 +32,6 @@ class GameSession : public SearchHost {
     GameSession& operator=(const GameSession&) = delete;
 
     Board& board() { return board_; }
-    const Board& board() const { return board_; }
 
     // Message boxes go through this seam; tests install a scripted one.
     void setMessageSeam(MessageSeam* seam) { messages_ = seam; }

@@ -1,5 +1,5 @@
-// The candidate panel: what a double-click shows in each box and where, that it keeps showing
-// it until the next double-click, and dragging it by the grabbed point.
+// The candidate panel's widgets: boxes drawn at the first double-click and kept until the next,
+// each digit's slot and ink, and a real drag by the grabbed point.
 #include <QTest>
 
 #include "engine/candidates.h"
@@ -40,14 +40,20 @@ void doubleClickPanelAt(QWidget* panel, QPoint at) {
     QTest::mouseDClick(panel, Qt::LeftButton, {}, at);
 }
 
-TEST_F(PanelTest, BoxesStayBlankUntilTheFirstDoubleClickThenShowEveryDigitOnAnEmptyBoard) {
+// What the boxes show is the session's; here they stay blank until the first double-click, a
+// double-click over a box reaches the panel, and a change of the board alone redraws nothing.
+TEST_F(PanelTest, BoxesStayBlankUntilADoubleClickAndKeepItsStateUntilTheNext) {
     EXPECT_FALSE(solveBox(1)->drawn());
     EXPECT_EQ(possiblePixels(solveBox(1), solveBox(1)->rect()), 0);
     doubleClickPanelAt(candidatePanel(), QPoint(3, 3));
     for (int i = 1; i <= kCellCount; ++i) {
-        ASSERT_TRUE(solveBox(i)->drawn());
-        EXPECT_EQ(solveBox(i)->entries(), kAll) << "box " << i;
+        ASSERT_TRUE(solveBox(i)->drawn()) << "box " << i;
     }
+    session().board().SetCell(1, 4, true, BackColour::White);
+    EXPECT_EQ(solveBox(1)->entries(), kAll);
+    doubleClickPanelAt(candidatePanel(), solveBox(6)->geometry().center());
+    EXPECT_EQ(solveBox(1)->entries(), kNone);
+    EXPECT_EQ(solveBox(2)->entries(), (Entries{1, 2, 3, 0, 5, 6, 7, 8, 9}));
 }
 
 TEST_F(PanelTest, DigitsKeepTheirSlotsInAThreeByThreePatternThatFitsTheBox) {
@@ -75,17 +81,6 @@ TEST_F(PanelTest, DigitsKeepTheirSlotsInAThreeByThreePatternThatFitsTheBox) {
     EXPECT_EQ(possiblePixels(solveBox(1), solveBox(1)->rect()), 0);
 }
 
-TEST_F(PanelTest, PanelKeepsTheLastDoubleClicksStateAndDoubleClickOverABoxRefreshesIt) {
-    doubleClickPanelAt(candidatePanel(), QPoint(3, 3));
-    session().board().SetCell(1, 4, true, BackColour::White);
-    EXPECT_EQ(solveBox(1)->entries(), kAll);
-    EXPECT_EQ(solveBox(2)->entries(), kAll);
-    const QPoint overBox6 = solveBox(6)->geometry().center();
-    doubleClickPanelAt(candidatePanel(), overBox6);
-    EXPECT_EQ(solveBox(1)->entries(), kNone);
-    EXPECT_EQ(solveBox(2)->entries(), (Entries{1, 2, 3, 0, 5, 6, 7, 8, 9}));
-}
-
 TEST_F(PanelTest, LeftButtonDragsThePanelWithTheGrabbedPointUnderThePointer) {
     CandidatePanel* panel = candidatePanel();
     panel->move(380, 20);
@@ -94,11 +89,9 @@ TEST_F(PanelTest, LeftButtonDragsThePanelWithTheGrabbedPointUnderThePointer) {
     QTest::mousePress(client, Qt::LeftButton, {}, grab);
     QTest::mouseMove(client, grab + QPoint(-40, 25));
     EXPECT_EQ(panel->pos(), QPoint(340, 45));
-    QTest::mouseMove(client, grab + QPoint(-300, 10));
-    EXPECT_EQ(panel->pos(), QPoint(80, 30));
-    QTest::mouseRelease(client, Qt::LeftButton, {}, grab + QPoint(-300, 10));
+    QTest::mouseRelease(client, Qt::LeftButton, {}, grab + QPoint(-40, 25));
     QTest::mouseMove(client, grab);
-    EXPECT_EQ(panel->pos(), QPoint(80, 30));
+    EXPECT_EQ(panel->pos(), QPoint(340, 45));
 }
 
 }  // namespace

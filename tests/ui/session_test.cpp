@@ -1,117 +1,16 @@
-// The game session's rules with no window at all, on a fake screen: the mouse button a
-// double-click repeats, the panel drag, commands refused while a long operation runs, and the
-// hidden keys' place before the others, and the level chooser in front of the puzzles made to
-// order.
+// The game session's rules with no window at all, on a fake screen: commands refused while a
+// long operation runs, the hint key, the hidden keys' place before the others, and the level
+// chooser in front of the puzzles made to order.
 #include <functional>
-#include <utility>
 #include <vector>
 
-#include "engine/board_text.h"
 #include "engine/solution_count.h"
 #include "engine/steps/puzzle_rating.h"
-#include "tests/ui/game_fixture.h"
-#include "ui/game_session.h"
+#include "tests/ui/session_fixture.h"
 #include "ui/key_codes.h"
 
 namespace ninefold::testing {
 namespace {
-
-class FakeView : public GameView {
-  public:
-    void focusCell(int i, bool /*byPointer*/) override { focused = i; }
-    bool isActive() const override { return true; }
-    void moveFocusFrame(int /*i*/) override {}
-    void showCandidates(int /*i*/, const std::array<uint8_t, 9>& /*entries*/) override {}
-    QSize panelInnerSize() const override { return {440, 459}; }
-    QPoint panelPosition() const override { return panelAt; }
-    void movePanel(QPoint to) override { panelAt = to; }
-    void showWaitWindow(bool /*cancellable*/) override {}
-    void closeWaitWindow() override {}
-    // Runs onPump once, at the first pump of the search.
-    void processEvents() override {
-        if (onPump) {
-            std::exchange(onPump, nullptr)();
-        }
-    }
-    void announceCells() override {}
-    // Records the level offered first and answers as the player would: nothing for Esc, the
-    // offered level for Enter, or the level set in choose.
-    std::optional<steps::Level> chooseLevel(steps::Level preselected) override {
-        offered.push_back(preselected);
-        return enter ? std::optional(choose.value_or(preselected)) : std::nullopt;
-    }
-    void closeWindow() override {}
-    QString clipboardText() const override { return clipboard; }
-    void setClipboardText(const QString& text) override { clipboard = text; }
-
-    int focused = 0;
-    QPoint panelAt{100, 100};
-    std::function<void()> onPump;
-    QString clipboard;
-    std::vector<steps::Level> offered;
-    bool enter = true;
-    std::optional<steps::Level> choose;
-};
-
-class SessionTest : public ::testing::Test {
-  protected:
-    std::string digits() const { return BoardToLine(session.board()); }
-
-    FakeView view;
-    ScriptedMessages messages;
-    GameSession session{view, messages};
-};
-
-// A double-click steps the cell once more by the button last pressed on any cell: left up,
-// right down, middle (or none pressed yet) empties.
-TEST_F(SessionTest, DoubleClickRepeatsTheLastPressedButton) {
-    session.board().SetCell(80, 5, true, BackColour::White);
-    session.Ninefold_DblClick(80);
-    EXPECT_EQ(session.board().Cells[80].Digit, 0) << "no button pressed yet";
-    const std::pair<int, int> rows[] = {{1, 6}, {2, 4}, {4, 0}};
-    for (const auto& [button, digit] : rows) {
-        session.Ninefold_MouseDown(5, button, 0, 0, 0);
-        session.board().SetCell(80, 5, true, BackColour::White);
-        session.Ninefold_DblClick(80);
-        EXPECT_EQ(session.board().Cells[80].Digit, digit) << "button " << button;
-    }
-    session.Ninefold_MouseDown(5, 2, 0, 0, 0);
-    session.Ninefold_DblClick(5);
-    EXPECT_EQ(session.board().Cells[5].Digit, 8);
-}
-
-TEST_F(SessionTest, OnlyTheLeftButtonAloneDragsThePanel) {
-    session.picSolveHolder_MouseDown(2, 0, 10, 10);
-    session.picSolveHolder_MouseMove(2, 0, 40, 40);
-    session.picSolveHolder_MouseMove(1 | 2, 0, 40, 40);
-    EXPECT_EQ(view.panelAt, QPoint(100, 100));
-    session.picSolveHolder_MouseMove(1, 0, 40, 40);
-    EXPECT_EQ(view.panelAt, QPoint(130, 130));
-}
-
-TEST_F(SessionTest, PressRoundsTheGrabHalvesToEvenAndOutsideTheInnerAreaDoesNotArm) {
-    struct Row {
-        double x, y;
-        bool dragging;
-        int grabX, grabY;
-    };
-    const Row rows[] = {
-        {10.5, 20.5, true, 10, 20},     {11.5, 0.5, true, 12, 0}, {0, 0, true, 0, 0},
-        {-1, 5, false, -1, 5},          {440, 5, false, 440, 5},  {5, 459, false, 5, 459},
-        {439.4, 458.6, true, 439, 459},
-    };
-    // A drag shows in where the next move puts the panel: its place less the grab plus the
-    // pointer's; a press that does not arm leaves the panel where it is.
-    for (const Row& row : rows) {
-        view.panelAt = QPoint(100, 100);
-        session.picSolveHolder_MouseDown(1, 0, row.x, row.y);
-        session.picSolveHolder_MouseMove(1, 0, 1000, 1000);
-        EXPECT_EQ(view.panelAt,
-                  row.dragging ? QPoint(1100 - row.grabX, 1100 - row.grabY) : QPoint(100, 100))
-            << row.x << "," << row.y;
-        session.picSolveHolder_MouseUp(1, 0, 1000, 1000);
-    }
-}
 
 TEST_F(SessionTest, NoSecondCommandStartsWhileTheSearchRuns) {
     constexpr const char* kSmallestGrid =
