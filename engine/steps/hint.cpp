@@ -64,10 +64,11 @@ Hint noSolution(const Board& board, const PlayerCells* playerCells, const TextSo
     return refusal(HintKind::NoSolution, Sentence(source, texts::kNoSolution));
 }
 
-// "Then naked single: ..." for every step after the first.
-std::string thenText(const std::string& text, const TextSource& source) {
-    std::string rest = text;
-    if (rest.size() > 1 && static_cast<unsigned char>(rest[0]) < 0x80 &&
+// "Then naked single: ..." for every step after the first. Only English lowers the name's
+// capital: another language keeps it as its translator wrote it.
+std::string thenText(const Step& step, const TextSource& source) {
+    std::string rest = step.text;
+    if (ToldInEnglish(source) && rest.size() > 1 &&
         std::islower(static_cast<unsigned char>(rest[1]))) {
         rest[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(rest[0])));
     }
@@ -100,7 +101,7 @@ Hint NextHint(const Board& board, const PlayerCells* playerCells, const TextSour
     HintGrid grid = HintGrid::FromDigits(digits);
     grid.texts = &source;
     while (std::optional<Step> step = TakeStep(grid, solution)) {
-        hint.text += hint.steps.empty() ? step->text : thenText(step->text, source);
+        hint.text += hint.steps.empty() ? step->text : thenText(*step, source);
         hint.steps.push_back(std::move(*step));
         if (!hint.steps.back().place.empty()) {
             hint.focusCell = hint.steps.back().place.front().cell;

@@ -150,6 +150,11 @@ std::string EliminationText(const std::vector<CellDigit>& eliminations, const Te
     return joined(source, groups, texts::kGroupNext, texts::kGroupNext);
 }
 
+bool ToldInEnglish(const TextSource& source) {
+    // The clue's "a" is English's alone: every other language words that template its own way.
+    return source.Template(texts::kClueA, 0) == texts::kClueA.text;
+}
+
 std::string TechniqueName(Technique technique, const TextSource& source) {
     static_assert(
         std::size(texts::kTechniqueNames) == static_cast<std::size_t>(Technique::TrialBySearch) + 1,
@@ -180,14 +185,12 @@ std::string ClueText(const Step& step, const TextSource& source) {
         where = UnitName(18 + BoxOf(cell) - 1, source);
     }
     // "Hidden single" reads "a hidden single"; names led by capitals (X-wing, XY-wing, BUG+1)
-    // keep them, and those said with a vowel sound take "an". Only plain ASCII letters change
-    // case, so a name in another script stays as its translator wrote it.
+    // keep them, and those said with a vowel sound take "an". That is English grammar: a clue
+    // in another language keeps the name as its translator wrote it.
     std::string name = TechniqueName(step.technique, source);
-    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-    const bool capitals =
-        name.size() > 1 && ascii(name[1]) && std::isupper(static_cast<unsigned char>(name[1]));
+    const bool capitals = name.size() > 1 && std::isupper(static_cast<unsigned char>(name[1]));
     const bool spelledOut = name[0] == 'X' || (name.size() > 1 && name[1] == '-');
-    if (!capitals && !spelledOut && ascii(name[0])) {
+    if (ToldInEnglish(source) && !capitals && !spelledOut) {
         name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
     }
     const bool vowelSound =

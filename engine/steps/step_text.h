@@ -31,6 +31,10 @@ std::string PlacesText(int unit, const std::vector<int>& cells,
 std::string EliminationText(const std::vector<CellDigit>& eliminations,
                             const TextSource& source = EnglishText());
 
+// Whether the source tells steps with the English templates, whose grammar (a lower-case
+// name inside a sentence, "a" or "an") the code supplies.
+bool ToldInEnglish(const TextSource& source);
+
 // The technique's name in the source's language.
 std::string TechniqueName(Technique technique, const TextSource& source = EnglishText());
 
