@@ -130,7 +130,7 @@
     <message>
         <source>the %1s</source>
         <extracomment>In the clue, every place of digit %1 in the grid.</extracomment>
-        <translation>die %1en</translation>
+        <translation>die Ziffer %1</translation>
     </message>
     <message>
         <source>Some digits clash: %1 repeats in %2, in %3.</source>
