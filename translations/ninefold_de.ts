@@ -117,6 +117,45 @@
     </message>
 </context>
 <context>
+    <name>Hints</name>
+    <message>
+        <source>Look at %1: a %2.</source>
+        <extracomment>The clue: where to look (%1: a unit, or &quot;the 4s&quot;) and the technique (%2), in lower case unless its name is spelled with capitals. Two forms only for English&apos;s &quot;a&quot; and &quot;an&quot;.</extracomment>
+        <translation>%1 ansehen: %2.</translation>
+    </message>
+    <message>
+        <source>Look at %1: an %2.</source>
+        <translation>%1 ansehen: %2.</translation>
+    </message>
+    <message>
+        <source>the %1s</source>
+        <extracomment>In the clue, every place of digit %1 in the grid.</extracomment>
+        <translation>die Ziffer %1</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2, in %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
+        <translation>Ziffern widersprechen sich: %1 steht mehrfach in %2, in %3.</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 cannot be right.</source>
+        <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
+        <translation>Die %1 in %2 kann nicht stimmen.</translation>
+    </message>
+    <message>
+        <source>No solution keeps the digits on the board.</source>
+        <translation>Keine Lösung behält die Ziffern im Gitter.</translation>
+    </message>
+    <message>
+        <source>The digits on the board allow more than one solution, so no step follows from them.</source>
+        <translation>Die Ziffern im Gitter lassen mehr als eine Lösung zu, daher folgt aus ihnen kein Schritt.</translation>
+    </message>
+    <message>
+        <source>Every cell is filled: there is no step left.</source>
+        <translation>Alle Felder sind ausgefüllt: Es bleibt kein Schritt.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Puzzle solved.</source>
@@ -171,6 +210,362 @@
         <source>NFD Files</source>
         <extracomment>The file type of puzzle files in the Load and Save as dialogs.</extracomment>
         <translation>NFD-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>StepWords</name>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell: %1 is its row, %2 its column, both 1 to 9.</extracomment>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>row(s) %1</source>
+        <extracomment>Several rows or columns of the grid; %1 lists their numbers (&quot;1, 4 and 7&quot;). %n: how many.</extracomment>
+        <translation>
+            <numerusform>Zeile %1</numerusform>
+            <numerusform>Zeilen %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>column(s) %1</source>
+        <translation>
+            <numerusform>Spalte %1</numerusform>
+            <numerusform>Spalten %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>row %1, column(s) %2</source>
+        <extracomment>Cells of one row: %1 the row, %2 their columns (&quot;1–3 and 7&quot;). %n: how many columns.</extracomment>
+        <translation>
+            <numerusform>Zeile %1, Spalte %2</numerusform>
+            <numerusform>Zeile %1, Spalten %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rows %1, column %2</source>
+        <extracomment>Cells of one column: %1 their rows (&quot;2 and 5&quot;), %2 the column.</extracomment>
+        <translation>Zeilen %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2, columns %3 and %4</source>
+        <extracomment>The four corners of a rectangle: rows %1 and %2, columns %3 and %4.</extracomment>
+        <translation>Zeilen %1 und %2, Spalten %3 und %4</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A run of consecutive numbers, as in &quot;columns 1–3&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Lists: %1 the items so far, %2 the next one. &quot;3, 5&quot; then &quot;3, 5 and 7&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of alternatives: &quot;4 or 6&quot;, &quot;2, 4 or 6&quot;.</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Groups of cells or of removals that hold lists themselves: &quot;row 1, columns 1–3; row 4&quot;.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leave(s) %2</source>
+        <extracomment>Candidates a step removes: %1 the digits (&quot;7 and 8&quot;), %2 the cells. %n: how many digits.</extracomment>
+        <translation>
+            <numerusform>%1 entfällt in %2</numerusform>
+            <numerusform>%1 entfallen in %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A cell with its candidates: %1 the cell, %2 the digits.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>In a forcing chain: digit %1 in cell %2.</extracomment>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2</source>
+        <extracomment>In a forcing chain: cell %1 takes digit %2.</extracomment>
+        <translation>%1 erhält %2</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A step of a hint: %1 the technique&apos;s name, %2 what it shows.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Then %1</source>
+        <extracomment>Every step of a hint after the first: %1 is that step, its name starting in lower case.</extracomment>
+        <translation>Dann %1</translation>
+    </message>
+    <message>
+        <source>%1 is the last empty cell of %2, so it takes %3</source>
+        <extracomment>%1 a cell, %2 its row, column or box, %3 the digit.</extracomment>
+        <translation>%1 ist das letzte leere Feld in %2 und erhält daher %3</translation>
+    </message>
+    <message>
+        <source>%1 can hold only %2</source>
+        <extracomment>%1 a cell, %2 the one digit left for it.</extracomment>
+        <translation>%1 kann nur %2 enthalten</translation>
+    </message>
+    <message>
+        <source>%1 can go only in %2 within %3</source>
+        <extracomment>%1 a digit, %2 a cell, %3 the row, column or box.</extracomment>
+        <translation>%1 kann in %3 nur in %2 stehen</translation>
+    </message>
+    <message>
+        <source>in %1, the digit %2 lies only in %3, so %4</source>
+        <extracomment>%1 a box or line, %2 a digit, %3 the line or box its places there lie in, %4 what follows: a hidden single or the removed candidates.</extracomment>
+        <translation>in %1 liegt die Ziffer %2 nur in %3, daher: %4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 hold only the digits %3, so %4</source>
+        <extracomment>%1 a unit, %2 the cells there, %3 the digits, %4 the removed candidates.</extracomment>
+        <translation>in %1 enthalten %2 nur die Ziffern %3, daher: %4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4</source>
+        <extracomment>%1 a unit, %2 the digits, %3 the cells they must fill, %4 the removed candidates.</extracomment>
+        <translation>in %1 müssen die Ziffern %2 %3 füllen, daher: %4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4 can go only in %5</source>
+        <extracomment>As the hidden subset, then the single it leads to: digit %4 in cell %5.</extracomment>
+        <translation>in %1 müssen die Ziffern %2 %3 füllen, daher kann %4 nur in %5 stehen</translation>
+    </message>
+    <message>
+        <source>%1 lies in %2 only within %3, so %4</source>
+        <extracomment>%1 a digit, %2 the rows (or columns) it lies in, %3 the columns (or rows), %4 the removals.</extracomment>
+        <translation>%1 liegt in %2 nur innerhalb von %3, daher: %4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 can go only in %3 or %4, and in %5 only in %6 or %7; as %3 and %6 cannot both hold %2, either %4 or %7 holds it, so %8</source>
+        <extracomment>Two strong links of digit %2: in unit %1 its places %3 and %4, in unit %5 its places %6 and %7; %3 and %6 see each other. %8 the removals.</extracomment>
+        <translation>in %1 kann %2 nur in %3 oder %4 stehen und in %5 nur in %6 oder %7; da %3 und %6 nicht beide %2 enthalten können, enthält %4 oder %7 sie, daher: %8</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the pincers holds %4, so %5</source>
+        <extracomment>%1 the pivot, %2 and %3 the pincers, each with its candidates; %4 a digit, %5 the removals.</extracomment>
+        <translation>Angelpunkt %1 mit %2 und %3: Eine der Zangen enthält %4, daher: %5</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the three holds %4, so %5</source>
+        <translation>Angelpunkt %1 mit %2 und %3: Eines der drei Felder enthält %4, daher: %5</translation>
+    </message>
+    <message>
+        <source>either %1 or %2 holds %3 (the chain %4), so %5</source>
+        <extracomment>%1 and %2 the chain&apos;s ends, %3 the digit, %4 the chain, %5 the removals.</extracomment>
+        <translation>%1 oder %2 enthält %3 (die Kette %4), daher: %5</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 holds another digit, so %4</source>
+        <extracomment>Unique rectangle: %1 the corners, %2 the two digits, %3 the cell, %4 the removals.</extracomment>
+        <translation>%1 ließen %2 die Plätze tauschen, wenn %3 keine andere Ziffer enthielte, daher: %4</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 is in %4 or %5, so %6</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 the extra digit, %4 and %5 two cells, %6 removals.</extracomment>
+        <translation>%1 ließen %2 die Plätze tauschen, wenn %3 nicht in %4 oder %5 stünde, daher: %6</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4, which with %5 fill those cells of %6 with %7, so %8</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 their extra digits, %5 other cells, %6 the unit, %7 the digits that fill them, %8 the removals.</extracomment>
+        <translation>%1 ließen %2 die Plätze tauschen, wenn %3 nicht %4 enthielten, die mit %5 diese Felder von %6 mit %7 füllen, daher: %8</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4; as %5 must be in one of them in %6, %7</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 one digit of the two, %5 the other, %6 the unit, %7 the removals.</extracomment>
+        <translation>%1 ließen %2 die Plätze tauschen, wenn %3 nicht %4 enthielten; da %5 in %6 in einem von ihnen stehen muss: %7</translation>
+    </message>
+    <message>
+        <source>every other empty cell has two candidates, and without %1 in %2 each digit would have two places in every unit, so %2 takes %1</source>
+        <extracomment>%1 a digit, %2 the one cell with three candidates.</extracomment>
+        <translation>jedes andere leere Feld hat zwei Kandidaten, und ohne %1 in %2 hätte jede Ziffer in jeder Einheit zwei Plätze, daher erhält %2 %1</translation>
+    </message>
+    <message>
+        <source>each digit %1 can hold, %2,</source>
+        <extracomment>The forcing chain&apos;s start: %1 a cell, %2 its candidates as alternatives.</extracomment>
+        <translation>jede Ziffer, die %1 enthalten kann (%2),</translation>
+    </message>
+    <message>
+        <source>each place of %1 in %2 (%3)</source>
+        <extracomment>The forcing chain&apos;s start: %1 a digit, %2 a unit, %3 the digit&apos;s places there.</extracomment>
+        <translation>jeder Platz von %1 in %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements.</extracomment>
+        <translation>%1 führt zu %2, daher: %3</translation>
+    </message>
+    <message>
+        <source>%1 leads to the same removals, so %2</source>
+        <translation>%1 führt zu denselben Streichungen, daher: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %2 forces a contradiction after %n placement(s), so %1 leaves that cell</source>
+        <extracomment>%1 a digit, %2 a cell, %n how many placements it took to reach the contradiction.</extracomment>
+        <translation>
+            <numerusform>%1 in %2 erzwingt nach %n Eintrag einen Widerspruch, daher entfällt %1 in diesem Feld</numerusform>
+            <numerusform>%1 in %2 erzwingt nach %n Einträgen einen Widerspruch, daher entfällt %1 in diesem Feld</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
+        <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
+        <translation>kein logischer Schritt gefunden; eine Suche über alle Arten, das Gitter zu füllen, beweist, dass %1 nicht %2 enthalten kann, daher entfällt %2 in diesem Feld</translation>
+    </message>
+</context>
+<context>
+    <name>Techniques</name>
+    <message>
+        <source>Full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Versteckter Single</translation>
+    </message>
+    <message>
+        <source>Direct pointing</source>
+        <translation>Direktes Pointing</translation>
+    </message>
+    <message>
+        <source>Direct claiming</source>
+        <translation>Direktes Claiming</translation>
+    </message>
+    <message>
+        <source>Direct hidden pair</source>
+        <translation>Direktes verstecktes Paar</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Nackter Single</translation>
+    </message>
+    <message>
+        <source>Direct hidden triple</source>
+        <translation>Direktes verstecktes Tripel</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Pointing</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Claiming</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Nacktes Paar</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Verstecktes Paar</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Nacktes Tripel</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Verstecktes Tripel</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Wolkenkratzer</translation>
+    </message>
+    <message>
+        <source>Two-string kite</source>
+        <translation>Drachen</translation>
+    </message>
+    <message>
+        <source>Turbot fish</source>
+        <translation>Turbot-Fisch</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Grouped turbot fish</source>
+        <translation>Gruppierter Turbot-Fisch</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Eindeutiges Rechteck</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Nacktes Quartett</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Verstecktes Quartett</translation>
+    </message>
+    <message>
+        <source>X-chain</source>
+        <translation>X-Kette</translation>
+    </message>
+    <message>
+        <source>BUG+1</source>
+        <translation>BUG+1</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XY-Kette</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Erzwingende Kette</translation>
+    </message>
+    <message>
+        <source>Trial</source>
+        <translation>Ausprobieren</translation>
+    </message>
+    <message>
+        <source>Trial by search</source>
+        <translation>Ausprobieren mit Suche</translation>
     </message>
 </context>
 <context>

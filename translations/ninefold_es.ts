@@ -117,6 +117,45 @@
     </message>
 </context>
 <context>
+    <name>Hints</name>
+    <message>
+        <source>Look at %1: a %2.</source>
+        <extracomment>The clue: where to look (%1: a unit, or &quot;the 4s&quot;) and the technique (%2), in lower case unless its name is spelled with capitals. Two forms only for English&apos;s &quot;a&quot; and &quot;an&quot;.</extracomment>
+        <translation>Mira %1: %2.</translation>
+    </message>
+    <message>
+        <source>Look at %1: an %2.</source>
+        <translation>Mira %1: %2.</translation>
+    </message>
+    <message>
+        <source>the %1s</source>
+        <extracomment>In the clue, every place of digit %1 in the grid.</extracomment>
+        <translation>los %1</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2, in %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
+        <translation>Hay números en conflicto: %1 se repite en %2, en %3.</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 cannot be right.</source>
+        <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
+        <translation>El %1 en %2 no puede ser correcto.</translation>
+    </message>
+    <message>
+        <source>No solution keeps the digits on the board.</source>
+        <translation>Ninguna solución conserva los números del tablero.</translation>
+    </message>
+    <message>
+        <source>The digits on the board allow more than one solution, so no step follows from them.</source>
+        <translation>Los números del tablero admiten más de una solución, así que no se deduce ningún paso.</translation>
+    </message>
+    <message>
+        <source>Every cell is filled: there is no step left.</source>
+        <translation>Todas las casillas están llenas: no queda ningún paso.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Puzzle solved.</source>
@@ -171,6 +210,362 @@
         <source>NFD Files</source>
         <extracomment>The file type of puzzle files in the Load and Save as dialogs.</extracomment>
         <translation>Archivos NFD</translation>
+    </message>
+</context>
+<context>
+    <name>StepWords</name>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell: %1 is its row, %2 its column, both 1 to 9.</extracomment>
+        <translation>fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>caja %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>row(s) %1</source>
+        <extracomment>Several rows or columns of the grid; %1 lists their numbers (&quot;1, 4 and 7&quot;). %n: how many.</extracomment>
+        <translation>
+            <numerusform>fila %1</numerusform>
+            <numerusform>filas %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>column(s) %1</source>
+        <translation>
+            <numerusform>columna %1</numerusform>
+            <numerusform>columnas %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>row %1, column(s) %2</source>
+        <extracomment>Cells of one row: %1 the row, %2 their columns (&quot;1–3 and 7&quot;). %n: how many columns.</extracomment>
+        <translation>
+            <numerusform>fila %1, columna %2</numerusform>
+            <numerusform>fila %1, columnas %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rows %1, column %2</source>
+        <extracomment>Cells of one column: %1 their rows (&quot;2 and 5&quot;), %2 the column.</extracomment>
+        <translation>filas %1, columna %2</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2, columns %3 and %4</source>
+        <extracomment>The four corners of a rectangle: rows %1 and %2, columns %3 and %4.</extracomment>
+        <translation>filas %1 y %2, columnas %3 y %4</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A run of consecutive numbers, as in &quot;columns 1–3&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Lists: %1 the items so far, %2 the next one. &quot;3, 5&quot; then &quot;3, 5 and 7&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of alternatives: &quot;4 or 6&quot;, &quot;2, 4 or 6&quot;.</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Groups of cells or of removals that hold lists themselves: &quot;row 1, columns 1–3; row 4&quot;.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leave(s) %2</source>
+        <extracomment>Candidates a step removes: %1 the digits (&quot;7 and 8&quot;), %2 the cells. %n: how many digits.</extracomment>
+        <translation>
+            <numerusform>%1 sale de %2</numerusform>
+            <numerusform>%1 salen de %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A cell with its candidates: %1 the cell, %2 the digits.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>In a forcing chain: digit %1 in cell %2.</extracomment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2</source>
+        <extracomment>In a forcing chain: cell %1 takes digit %2.</extracomment>
+        <translation>%1 recibe %2</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A step of a hint: %1 the technique&apos;s name, %2 what it shows.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Then %1</source>
+        <extracomment>Every step of a hint after the first: %1 is that step, its name starting in lower case.</extracomment>
+        <translation>Después, %1</translation>
+    </message>
+    <message>
+        <source>%1 is the last empty cell of %2, so it takes %3</source>
+        <extracomment>%1 a cell, %2 its row, column or box, %3 the digit.</extracomment>
+        <translation>%1 es la última casilla vacía de %2, así que recibe %3</translation>
+    </message>
+    <message>
+        <source>%1 can hold only %2</source>
+        <extracomment>%1 a cell, %2 the one digit left for it.</extracomment>
+        <translation>%1 solo puede contener %2</translation>
+    </message>
+    <message>
+        <source>%1 can go only in %2 within %3</source>
+        <extracomment>%1 a digit, %2 a cell, %3 the row, column or box.</extracomment>
+        <translation>en %3, %1 solo puede ir en %2</translation>
+    </message>
+    <message>
+        <source>in %1, the digit %2 lies only in %3, so %4</source>
+        <extracomment>%1 a box or line, %2 a digit, %3 the line or box its places there lie in, %4 what follows: a hidden single or the removed candidates.</extracomment>
+        <translation>en %1, el número %2 solo está en %3, así que %4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 hold only the digits %3, so %4</source>
+        <extracomment>%1 a unit, %2 the cells there, %3 the digits, %4 the removed candidates.</extracomment>
+        <translation>en %1, %2 solo contienen los números %3, así que %4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4</source>
+        <extracomment>%1 a unit, %2 the digits, %3 the cells they must fill, %4 the removed candidates.</extracomment>
+        <translation>en %1, los números %2 deben llenar %3, así que %4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4 can go only in %5</source>
+        <extracomment>As the hidden subset, then the single it leads to: digit %4 in cell %5.</extracomment>
+        <translation>en %1, los números %2 deben llenar %3, así que %4 solo puede ir en %5</translation>
+    </message>
+    <message>
+        <source>%1 lies in %2 only within %3, so %4</source>
+        <extracomment>%1 a digit, %2 the rows (or columns) it lies in, %3 the columns (or rows), %4 the removals.</extracomment>
+        <translation>%1 está en %2 solo dentro de %3, así que %4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 can go only in %3 or %4, and in %5 only in %6 or %7; as %3 and %6 cannot both hold %2, either %4 or %7 holds it, so %8</source>
+        <extracomment>Two strong links of digit %2: in unit %1 its places %3 and %4, in unit %5 its places %6 and %7; %3 and %6 see each other. %8 the removals.</extracomment>
+        <translation>en %1, %2 solo puede ir en %3 o %4, y en %5 solo en %6 o %7; como %3 y %6 no pueden contener ambas %2, %4 o %7 lo contiene, así que %8</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the pincers holds %4, so %5</source>
+        <extracomment>%1 the pivot, %2 and %3 the pincers, each with its candidates; %4 a digit, %5 the removals.</extracomment>
+        <translation>pivote %1 con %2 y %3: una de las pinzas contiene %4, así que %5</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the three holds %4, so %5</source>
+        <translation>pivote %1 con %2 y %3: una de las tres contiene %4, así que %5</translation>
+    </message>
+    <message>
+        <source>either %1 or %2 holds %3 (the chain %4), so %5</source>
+        <extracomment>%1 and %2 the chain&apos;s ends, %3 the digit, %4 the chain, %5 the removals.</extracomment>
+        <translation>%1 o %2 contiene %3 (la cadena %4), así que %5</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 holds another digit, so %4</source>
+        <extracomment>Unique rectangle: %1 the corners, %2 the two digits, %3 the cell, %4 the removals.</extracomment>
+        <translation>%1 dejarían intercambiar %2 si %3 no contuviera otro número, así que %4</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 is in %4 or %5, so %6</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 the extra digit, %4 and %5 two cells, %6 removals.</extracomment>
+        <translation>%1 dejarían intercambiar %2 si %3 no estuviera en %4 o %5, así que %6</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4, which with %5 fill those cells of %6 with %7, so %8</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 their extra digits, %5 other cells, %6 the unit, %7 the digits that fill them, %8 the removals.</extracomment>
+        <translation>%1 dejarían intercambiar %2 si %3 no contuvieran %4, que con %5 llenan esas casillas de %6 con %7, así que %8</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4; as %5 must be in one of them in %6, %7</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 one digit of the two, %5 the other, %6 the unit, %7 the removals.</extracomment>
+        <translation>%1 dejarían intercambiar %2 si %3 no contuvieran %4; como %5 debe estar en una de ellas en %6, %7</translation>
+    </message>
+    <message>
+        <source>every other empty cell has two candidates, and without %1 in %2 each digit would have two places in every unit, so %2 takes %1</source>
+        <extracomment>%1 a digit, %2 the one cell with three candidates.</extracomment>
+        <translation>todas las demás casillas vacías tienen dos candidatos, y sin %1 en %2 cada número tendría dos lugares en cada unidad, así que %2 recibe %1</translation>
+    </message>
+    <message>
+        <source>each digit %1 can hold, %2,</source>
+        <extracomment>The forcing chain&apos;s start: %1 a cell, %2 its candidates as alternatives.</extracomment>
+        <translation>cada número que %1 puede contener, %2,</translation>
+    </message>
+    <message>
+        <source>each place of %1 in %2 (%3)</source>
+        <extracomment>The forcing chain&apos;s start: %1 a digit, %2 a unit, %3 the digit&apos;s places there.</extracomment>
+        <translation>cada lugar de %1 en %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements.</extracomment>
+        <translation>%1 lleva a %2, así que %3</translation>
+    </message>
+    <message>
+        <source>%1 leads to the same removals, so %2</source>
+        <translation>%1 lleva a las mismas eliminaciones, así que %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %2 forces a contradiction after %n placement(s), so %1 leaves that cell</source>
+        <extracomment>%1 a digit, %2 a cell, %n how many placements it took to reach the contradiction.</extracomment>
+        <translation>
+            <numerusform>%1 en %2 lleva a una contradicción tras %n colocación, así que %1 sale de esa casilla</numerusform>
+            <numerusform>%1 en %2 lleva a una contradicción tras %n colocaciones, así que %1 sale de esa casilla</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
+        <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
+        <translation>no se encontró ningún paso lógico; una búsqueda de todas las formas de completar el tablero demuestra que %1 no puede contener %2, así que %2 sale de esa casilla</translation>
+    </message>
+</context>
+<context>
+    <name>Techniques</name>
+    <message>
+        <source>Full house</source>
+        <translation>Última casilla libre</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Único oculto</translation>
+    </message>
+    <message>
+        <source>Direct pointing</source>
+        <translation>Interacción caja-línea directa</translation>
+    </message>
+    <message>
+        <source>Direct claiming</source>
+        <translation>Interacción línea-caja directa</translation>
+    </message>
+    <message>
+        <source>Direct hidden pair</source>
+        <translation>Pareja oculta directa</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Único desnudo</translation>
+    </message>
+    <message>
+        <source>Direct hidden triple</source>
+        <translation>Trío oculto directo</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Interacción caja-línea</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Interacción línea-caja</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Pareja desnuda</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Pareja oculta</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Trío desnudo</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Pez espada</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Trío oculto</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Rascacielos</translation>
+    </message>
+    <message>
+        <source>Two-string kite</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Turbot fish</source>
+        <translation>Pez turbot</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Grouped turbot fish</source>
+        <translation>Pez turbot agrupado</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Rectángulo único</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Cuarteto desnudo</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Medusa</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Cuarteto oculto</translation>
+    </message>
+    <message>
+        <source>X-chain</source>
+        <translation>Cadena X</translation>
+    </message>
+    <message>
+        <source>BUG+1</source>
+        <translation>BUG+1</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>Cadena XY</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Cadena forzada</translation>
+    </message>
+    <message>
+        <source>Trial</source>
+        <translation>Prueba y error</translation>
+    </message>
+    <message>
+        <source>Trial by search</source>
+        <translation>Prueba por búsqueda</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,45 @@
     </message>
 </context>
 <context>
+    <name>Hints</name>
+    <message>
+        <source>Look at %1: a %2.</source>
+        <extracomment>The clue: where to look (%1: a unit, or &quot;the 4s&quot;) and the technique (%2), in lower case unless its name is spelled with capitals. Two forms only for English&apos;s &quot;a&quot; and &quot;an&quot;.</extracomment>
+        <translation>%1を見てください：%2。</translation>
+    </message>
+    <message>
+        <source>Look at %1: an %2.</source>
+        <translation>%1を見てください：%2。</translation>
+    </message>
+    <message>
+        <source>the %1s</source>
+        <extracomment>In the clue, every place of digit %1 in the grid.</extracomment>
+        <translation>%1の配置</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2, in %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
+        <translation>数字が重複しています：%1が%2の%3で重なっています。</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 cannot be right.</source>
+        <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
+        <translation>%2の%1は正しくありません。</translation>
+    </message>
+    <message>
+        <source>No solution keeps the digits on the board.</source>
+        <translation>盤面の数字を保つ解はありません。</translation>
+    </message>
+    <message>
+        <source>The digits on the board allow more than one solution, so no step follows from them.</source>
+        <translation>盤面の数字では解が複数あるため、手順を導けません。</translation>
+    </message>
+    <message>
+        <source>Every cell is filled: there is no step left.</source>
+        <translation>すべてのマスが埋まっています：残りの手順はありません。</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Puzzle solved.</source>
@@ -165,6 +204,357 @@
         <source>NFD Files</source>
         <extracomment>The file type of puzzle files in the Load and Save as dialogs.</extracomment>
         <translation>NFD ファイル</translation>
+    </message>
+</context>
+<context>
+    <name>StepWords</name>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell: %1 is its row, %2 its column, both 1 to 9.</extracomment>
+        <translation>%1行目%2列目</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>%1行目</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>%1列目</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>ブロック%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>row(s) %1</source>
+        <extracomment>Several rows or columns of the grid; %1 lists their numbers (&quot;1, 4 and 7&quot;). %n: how many.</extracomment>
+        <translation>
+            <numerusform>%1行目</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>column(s) %1</source>
+        <translation>
+            <numerusform>%1列目</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>row %1, column(s) %2</source>
+        <extracomment>Cells of one row: %1 the row, %2 their columns (&quot;1–3 and 7&quot;). %n: how many columns.</extracomment>
+        <translation>
+            <numerusform>%1行目%2列目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rows %1, column %2</source>
+        <extracomment>Cells of one column: %1 their rows (&quot;2 and 5&quot;), %2 the column.</extracomment>
+        <translation>%1行目%2列目</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2, columns %3 and %4</source>
+        <extracomment>The four corners of a rectangle: rows %1 and %2, columns %3 and %4.</extracomment>
+        <translation>%1行目と%2行目、%3列目と%4列目</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A run of consecutive numbers, as in &quot;columns 1–3&quot;.</extracomment>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Lists: %1 the items so far, %2 the next one. &quot;3, 5&quot; then &quot;3, 5 and 7&quot;.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of alternatives: &quot;4 or 6&quot;, &quot;2, 4 or 6&quot;.</extracomment>
+        <translation>%1または%2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Groups of cells or of removals that hold lists themselves: &quot;row 1, columns 1–3; row 4&quot;.</extracomment>
+        <translation>%1；%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leave(s) %2</source>
+        <extracomment>Candidates a step removes: %1 the digits (&quot;7 and 8&quot;), %2 the cells. %n: how many digits.</extracomment>
+        <translation>
+            <numerusform>%2から%1を除外</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A cell with its candidates: %1 the cell, %2 the digits.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>In a forcing chain: digit %1 in cell %2.</extracomment>
+        <translation>%2に%1</translation>
+    </message>
+    <message>
+        <source>%1 takes %2</source>
+        <extracomment>In a forcing chain: cell %1 takes digit %2.</extracomment>
+        <translation>%1は%2</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A step of a hint: %1 the technique&apos;s name, %2 what it shows.</extracomment>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>Then %1</source>
+        <extracomment>Every step of a hint after the first: %1 is that step, its name starting in lower case.</extracomment>
+        <translation>次に%1</translation>
+    </message>
+    <message>
+        <source>%1 is the last empty cell of %2, so it takes %3</source>
+        <extracomment>%1 a cell, %2 its row, column or box, %3 the digit.</extracomment>
+        <translation>%1は%2で最後の空きマスなので%3が入ります</translation>
+    </message>
+    <message>
+        <source>%1 can hold only %2</source>
+        <extracomment>%1 a cell, %2 the one digit left for it.</extracomment>
+        <translation>%1に入るのは%2だけです</translation>
+    </message>
+    <message>
+        <source>%1 can go only in %2 within %3</source>
+        <extracomment>%1 a digit, %2 a cell, %3 the row, column or box.</extracomment>
+        <translation>%3では%1は%2にしか入りません</translation>
+    </message>
+    <message>
+        <source>in %1, the digit %2 lies only in %3, so %4</source>
+        <extracomment>%1 a box or line, %2 a digit, %3 the line or box its places there lie in, %4 what follows: a hidden single or the removed candidates.</extracomment>
+        <translation>%1では数字%2は%3にしかないので、%4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 hold only the digits %3, so %4</source>
+        <extracomment>%1 a unit, %2 the cells there, %3 the digits, %4 the removed candidates.</extracomment>
+        <translation>%1では%2に入るのは数字%3だけなので、%4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4</source>
+        <extracomment>%1 a unit, %2 the digits, %3 the cells they must fill, %4 the removed candidates.</extracomment>
+        <translation>%1では数字%2が%3を埋めるので、%4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4 can go only in %5</source>
+        <extracomment>As the hidden subset, then the single it leads to: digit %4 in cell %5.</extracomment>
+        <translation>%1では数字%2が%3を埋めるので、%4は%5にしか入りません</translation>
+    </message>
+    <message>
+        <source>%1 lies in %2 only within %3, so %4</source>
+        <extracomment>%1 a digit, %2 the rows (or columns) it lies in, %3 the columns (or rows), %4 the removals.</extracomment>
+        <translation>%1は%2では%3の中にしかないので、%4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 can go only in %3 or %4, and in %5 only in %6 or %7; as %3 and %6 cannot both hold %2, either %4 or %7 holds it, so %8</source>
+        <extracomment>Two strong links of digit %2: in unit %1 its places %3 and %4, in unit %5 its places %6 and %7; %3 and %6 see each other. %8 the removals.</extracomment>
+        <translation>%1では%2は%3か%4にしか入らず、%5では%6か%7にしか入りません。%3と%6の両方に%2は入らないので、%4か%7に入ります。よって%8</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the pincers holds %4, so %5</source>
+        <extracomment>%1 the pivot, %2 and %3 the pincers, each with its candidates; %4 a digit, %5 the removals.</extracomment>
+        <translation>軸%1と%2、%3：挟むマスのどちらかが%4なので、%5</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the three holds %4, so %5</source>
+        <translation>軸%1と%2、%3：3マスのどれかが%4なので、%5</translation>
+    </message>
+    <message>
+        <source>either %1 or %2 holds %3 (the chain %4), so %5</source>
+        <extracomment>%1 and %2 the chain&apos;s ends, %3 the digit, %4 the chain, %5 the removals.</extracomment>
+        <translation>%1か%2のどちらかが%3です（チェーン%4）。よって%5</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 holds another digit, so %4</source>
+        <extracomment>Unique rectangle: %1 the corners, %2 the two digits, %3 the cell, %4 the removals.</extracomment>
+        <translation>%1では%3に別の数字が入らない限り%2を入れ替えられるので、%4</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 is in %4 or %5, so %6</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 the extra digit, %4 and %5 two cells, %6 removals.</extracomment>
+        <translation>%1では%3が%4か%5に入らない限り%2を入れ替えられるので、%6</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4, which with %5 fill those cells of %6 with %7, so %8</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 their extra digits, %5 other cells, %6 the unit, %7 the digits that fill them, %8 the removals.</extracomment>
+        <translation>%1では%3に%4が入らない限り%2を入れ替えられます。%4は%5とともに%6のそれらのマスを%7で埋めるので、%8</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4; as %5 must be in one of them in %6, %7</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 one digit of the two, %5 the other, %6 the unit, %7 the removals.</extracomment>
+        <translation>%1では%3に%4が入らない限り%2を入れ替えられます。%6では%5がそのどちらかに入るので、%7</translation>
+    </message>
+    <message>
+        <source>every other empty cell has two candidates, and without %1 in %2 each digit would have two places in every unit, so %2 takes %1</source>
+        <extracomment>%1 a digit, %2 the one cell with three candidates.</extracomment>
+        <translation>他の空きマスはすべて候補が2つで、%2に%1がなければどの数字もすべての行・列・ブロックで2か所になるので、%2は%1です</translation>
+    </message>
+    <message>
+        <source>each digit %1 can hold, %2,</source>
+        <extracomment>The forcing chain&apos;s start: %1 a cell, %2 its candidates as alternatives.</extracomment>
+        <translation>%1に入りうる各数字（%2）は</translation>
+    </message>
+    <message>
+        <source>each place of %1 in %2 (%3)</source>
+        <extracomment>The forcing chain&apos;s start: %1 a digit, %2 a unit, %3 the digit&apos;s places there.</extracomment>
+        <translation>%2での%1の各位置（%3）は</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements.</extracomment>
+        <translation>%1%2に至るので、%3</translation>
+    </message>
+    <message>
+        <source>%1 leads to the same removals, so %2</source>
+        <translation>%1同じ除外に至るので、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %2 forces a contradiction after %n placement(s), so %1 leaves that cell</source>
+        <extracomment>%1 a digit, %2 a cell, %n how many placements it took to reach the contradiction.</extracomment>
+        <translation>
+            <numerusform>%2に%1を置くと%n手で矛盾するので、そのマスから%1を除外</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
+        <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
+        <translation>論理的な手順が見つかりません。盤面を完成させるすべての方法を探索すると%1に%2は入らないので、そのマスから%2を除外</translation>
+    </message>
+</context>
+<context>
+    <name>Techniques</name>
+    <message>
+        <source>Full house</source>
+        <translation>フルハウス</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>ヒドゥンシングル</translation>
+    </message>
+    <message>
+        <source>Direct pointing</source>
+        <translation>ダイレクトポインティング</translation>
+    </message>
+    <message>
+        <source>Direct claiming</source>
+        <translation>ダイレクトクレーミング</translation>
+    </message>
+    <message>
+        <source>Direct hidden pair</source>
+        <translation>ダイレクトヒドゥンペア</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>ネイキッドシングル</translation>
+    </message>
+    <message>
+        <source>Direct hidden triple</source>
+        <translation>ダイレクトヒドゥントリプル</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>ポインティング</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>クレーミング</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>ネイキッドペア</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>ヒドゥンペア</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>ネイキッドトリプル</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>ソードフィッシュ</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>ヒドゥントリプル</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>スカイスクレイパー</translation>
+    </message>
+    <message>
+        <source>Two-string kite</source>
+        <translation>2ストリングカイト</translation>
+    </message>
+    <message>
+        <source>Turbot fish</source>
+        <translation>ターボットフィッシュ</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Grouped turbot fish</source>
+        <translation>グループ化ターボットフィッシュ</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>ユニークレクタングル</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>ネイキッドクアッド</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>ジェリーフィッシュ</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>ヒドゥンクアッド</translation>
+    </message>
+    <message>
+        <source>X-chain</source>
+        <translation>Xチェーン</translation>
+    </message>
+    <message>
+        <source>BUG+1</source>
+        <translation>BUG+1</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XYチェーン</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>フォーシングチェーン</translation>
+    </message>
+    <message>
+        <source>Trial</source>
+        <translation>仮置き</translation>
+    </message>
+    <message>
+        <source>Trial by search</source>
+        <translation>探索による仮置き</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,45 @@
     </message>
 </context>
 <context>
+    <name>Hints</name>
+    <message>
+        <source>Look at %1: a %2.</source>
+        <extracomment>The clue: where to look (%1: a unit, or &quot;the 4s&quot;) and the technique (%2), in lower case unless its name is spelled with capitals. Two forms only for English&apos;s &quot;a&quot; and &quot;an&quot;.</extracomment>
+        <translation>Kijk naar %1: %2.</translation>
+    </message>
+    <message>
+        <source>Look at %1: an %2.</source>
+        <translation>Kijk naar %1: %2.</translation>
+    </message>
+    <message>
+        <source>the %1s</source>
+        <extracomment>In the clue, every place of digit %1 in the grid.</extracomment>
+        <translation>de %1-en</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2, in %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
+        <translation>Cijfers botsen: %1 komt meer dan eens voor in %2, in %3.</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 cannot be right.</source>
+        <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
+        <translation>De %1 in %2 kan niet kloppen.</translation>
+    </message>
+    <message>
+        <source>No solution keeps the digits on the board.</source>
+        <translation>Geen oplossing behoudt de cijfers in het diagram.</translation>
+    </message>
+    <message>
+        <source>The digits on the board allow more than one solution, so no step follows from them.</source>
+        <translation>De cijfers in het diagram laten meer dan één oplossing toe, dus volgt er geen stap uit.</translation>
+    </message>
+    <message>
+        <source>Every cell is filled: there is no step left.</source>
+        <translation>Alle vakjes zijn gevuld: er is geen stap meer.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Puzzle solved.</source>
@@ -171,6 +210,362 @@
         <source>NFD Files</source>
         <extracomment>The file type of puzzle files in the Load and Save as dialogs.</extracomment>
         <translation>NFD-bestanden</translation>
+    </message>
+</context>
+<context>
+    <name>StepWords</name>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell: %1 is its row, %2 its column, both 1 to 9.</extracomment>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolom %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>blok %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>row(s) %1</source>
+        <extracomment>Several rows or columns of the grid; %1 lists their numbers (&quot;1, 4 and 7&quot;). %n: how many.</extracomment>
+        <translation>
+            <numerusform>rij %1</numerusform>
+            <numerusform>rijen %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>column(s) %1</source>
+        <translation>
+            <numerusform>kolom %1</numerusform>
+            <numerusform>kolommen %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>row %1, column(s) %2</source>
+        <extracomment>Cells of one row: %1 the row, %2 their columns (&quot;1–3 and 7&quot;). %n: how many columns.</extracomment>
+        <translation>
+            <numerusform>rij %1, kolom %2</numerusform>
+            <numerusform>rij %1, kolommen %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rows %1, column %2</source>
+        <extracomment>Cells of one column: %1 their rows (&quot;2 and 5&quot;), %2 the column.</extracomment>
+        <translation>rijen %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2, columns %3 and %4</source>
+        <extracomment>The four corners of a rectangle: rows %1 and %2, columns %3 and %4.</extracomment>
+        <translation>rijen %1 en %2, kolommen %3 en %4</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A run of consecutive numbers, as in &quot;columns 1–3&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Lists: %1 the items so far, %2 the next one. &quot;3, 5&quot; then &quot;3, 5 and 7&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of alternatives: &quot;4 or 6&quot;, &quot;2, 4 or 6&quot;.</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Groups of cells or of removals that hold lists themselves: &quot;row 1, columns 1–3; row 4&quot;.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leave(s) %2</source>
+        <extracomment>Candidates a step removes: %1 the digits (&quot;7 and 8&quot;), %2 the cells. %n: how many digits.</extracomment>
+        <translation>
+            <numerusform>%1 verdwijnt uit %2</numerusform>
+            <numerusform>%1 verdwijnen uit %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A cell with its candidates: %1 the cell, %2 the digits.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>In a forcing chain: digit %1 in cell %2.</extracomment>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2</source>
+        <extracomment>In a forcing chain: cell %1 takes digit %2.</extracomment>
+        <translation>%1 krijgt %2</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A step of a hint: %1 the technique&apos;s name, %2 what it shows.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Then %1</source>
+        <extracomment>Every step of a hint after the first: %1 is that step, its name starting in lower case.</extracomment>
+        <translation>Dan %1</translation>
+    </message>
+    <message>
+        <source>%1 is the last empty cell of %2, so it takes %3</source>
+        <extracomment>%1 a cell, %2 its row, column or box, %3 the digit.</extracomment>
+        <translation>%1 is het laatste lege vakje van %2, dus krijgt het %3</translation>
+    </message>
+    <message>
+        <source>%1 can hold only %2</source>
+        <extracomment>%1 a cell, %2 the one digit left for it.</extracomment>
+        <translation>%1 kan alleen %2 bevatten</translation>
+    </message>
+    <message>
+        <source>%1 can go only in %2 within %3</source>
+        <extracomment>%1 a digit, %2 a cell, %3 the row, column or box.</extracomment>
+        <translation>binnen %3 kan %1 alleen in %2</translation>
+    </message>
+    <message>
+        <source>in %1, the digit %2 lies only in %3, so %4</source>
+        <extracomment>%1 a box or line, %2 a digit, %3 the line or box its places there lie in, %4 what follows: a hidden single or the removed candidates.</extracomment>
+        <translation>in %1 ligt het cijfer %2 alleen in %3, dus %4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 hold only the digits %3, so %4</source>
+        <extracomment>%1 a unit, %2 the cells there, %3 the digits, %4 the removed candidates.</extracomment>
+        <translation>in %1 bevatten %2 alleen de cijfers %3, dus %4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4</source>
+        <extracomment>%1 a unit, %2 the digits, %3 the cells they must fill, %4 the removed candidates.</extracomment>
+        <translation>in %1 moeten de cijfers %2 %3 vullen, dus %4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4 can go only in %5</source>
+        <extracomment>As the hidden subset, then the single it leads to: digit %4 in cell %5.</extracomment>
+        <translation>in %1 moeten de cijfers %2 %3 vullen, dus kan %4 alleen in %5</translation>
+    </message>
+    <message>
+        <source>%1 lies in %2 only within %3, so %4</source>
+        <extracomment>%1 a digit, %2 the rows (or columns) it lies in, %3 the columns (or rows), %4 the removals.</extracomment>
+        <translation>%1 ligt in %2 alleen binnen %3, dus %4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 can go only in %3 or %4, and in %5 only in %6 or %7; as %3 and %6 cannot both hold %2, either %4 or %7 holds it, so %8</source>
+        <extracomment>Two strong links of digit %2: in unit %1 its places %3 and %4, in unit %5 its places %6 and %7; %3 and %6 see each other. %8 the removals.</extracomment>
+        <translation>in %1 kan %2 alleen in %3 of %4, en in %5 alleen in %6 of %7; omdat %3 en %6 niet allebei %2 kunnen bevatten, bevat %4 of %7 het, dus %8</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the pincers holds %4, so %5</source>
+        <extracomment>%1 the pivot, %2 and %3 the pincers, each with its candidates; %4 a digit, %5 the removals.</extracomment>
+        <translation>spil %1 met %2 en %3: een van de tangen bevat %4, dus %5</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the three holds %4, so %5</source>
+        <translation>spil %1 met %2 en %3: een van de drie bevat %4, dus %5</translation>
+    </message>
+    <message>
+        <source>either %1 or %2 holds %3 (the chain %4), so %5</source>
+        <extracomment>%1 and %2 the chain&apos;s ends, %3 the digit, %4 the chain, %5 the removals.</extracomment>
+        <translation>%1 of %2 bevat %3 (de keten %4), dus %5</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 holds another digit, so %4</source>
+        <extracomment>Unique rectangle: %1 the corners, %2 the two digits, %3 the cell, %4 the removals.</extracomment>
+        <translation>%1 zouden %2 laten wisselen tenzij %3 een ander cijfer bevat, dus %4</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 is in %4 or %5, so %6</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 the extra digit, %4 and %5 two cells, %6 removals.</extracomment>
+        <translation>%1 zouden %2 laten wisselen tenzij %3 in %4 of %5 staat, dus %6</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4, which with %5 fill those cells of %6 with %7, so %8</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 their extra digits, %5 other cells, %6 the unit, %7 the digits that fill them, %8 the removals.</extracomment>
+        <translation>%1 zouden %2 laten wisselen tenzij %3 %4 bevatten, die met %5 die vakjes van %6 met %7 vullen, dus %8</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4; as %5 must be in one of them in %6, %7</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 one digit of the two, %5 the other, %6 the unit, %7 the removals.</extracomment>
+        <translation>%1 zouden %2 laten wisselen tenzij %3 %4 bevatten; omdat %5 in %6 in een van beide moet staan, %7</translation>
+    </message>
+    <message>
+        <source>every other empty cell has two candidates, and without %1 in %2 each digit would have two places in every unit, so %2 takes %1</source>
+        <extracomment>%1 a digit, %2 the one cell with three candidates.</extracomment>
+        <translation>elk ander leeg vakje heeft twee kandidaten, en zonder %1 in %2 zou elk cijfer twee plaatsen hebben in elke eenheid, dus krijgt %2 %1</translation>
+    </message>
+    <message>
+        <source>each digit %1 can hold, %2,</source>
+        <extracomment>The forcing chain&apos;s start: %1 a cell, %2 its candidates as alternatives.</extracomment>
+        <translation>elk cijfer dat %1 kan bevatten, %2,</translation>
+    </message>
+    <message>
+        <source>each place of %1 in %2 (%3)</source>
+        <extracomment>The forcing chain&apos;s start: %1 a digit, %2 a unit, %3 the digit&apos;s places there.</extracomment>
+        <translation>elke plaats van %1 in %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements.</extracomment>
+        <translation>%1 leidt tot %2, dus %3</translation>
+    </message>
+    <message>
+        <source>%1 leads to the same removals, so %2</source>
+        <translation>%1 leidt tot dezelfde schrappingen, dus %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %2 forces a contradiction after %n placement(s), so %1 leaves that cell</source>
+        <extracomment>%1 a digit, %2 a cell, %n how many placements it took to reach the contradiction.</extracomment>
+        <translation>
+            <numerusform>%1 in %2 leidt na %n plaatsing tot een tegenspraak, dus %1 verdwijnt uit dat vakje</numerusform>
+            <numerusform>%1 in %2 leidt na %n plaatsingen tot een tegenspraak, dus %1 verdwijnt uit dat vakje</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
+        <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
+        <translation>geen logische stap gevonden; een zoektocht door alle manieren om het diagram te voltooien bewijst dat %1 geen %2 kan bevatten, dus %2 verdwijnt uit dat vakje</translation>
+    </message>
+</context>
+<context>
+    <name>Techniques</name>
+    <message>
+        <source>Full house</source>
+        <translation>Laatste vrije vakje</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Verborgen single</translation>
+    </message>
+    <message>
+        <source>Direct pointing</source>
+        <translation>Directe blok-lijninteractie</translation>
+    </message>
+    <message>
+        <source>Direct claiming</source>
+        <translation>Directe lijn-blokinteractie</translation>
+    </message>
+    <message>
+        <source>Direct hidden pair</source>
+        <translation>Direct verborgen paar</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Naakte single</translation>
+    </message>
+    <message>
+        <source>Direct hidden triple</source>
+        <translation>Direct verborgen drietal</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Blok-lijninteractie</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Lijn-blokinteractie</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Naakt paar</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Verborgen paar</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Naakt drietal</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Swordfish</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Verborgen drietal</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Wolkenkrabber</translation>
+    </message>
+    <message>
+        <source>Two-string kite</source>
+        <translation>Vlieger</translation>
+    </message>
+    <message>
+        <source>Turbot fish</source>
+        <translation>Turbotvis</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Grouped turbot fish</source>
+        <translation>Gegroepeerde turbotvis</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Unieke rechthoek</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Naakt viertal</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Jellyfish</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Verborgen viertal</translation>
+    </message>
+    <message>
+        <source>X-chain</source>
+        <translation>X-keten</translation>
+    </message>
+    <message>
+        <source>BUG+1</source>
+        <translation>BUG+1</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XY-keten</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Dwingende keten</translation>
+    </message>
+    <message>
+        <source>Trial</source>
+        <translation>Proberen</translation>
+    </message>
+    <message>
+        <source>Trial by search</source>
+        <translation>Proberen met zoeken</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,45 @@
     </message>
 </context>
 <context>
+    <name>Hints</name>
+    <message>
+        <source>Look at %1: a %2.</source>
+        <extracomment>The clue: where to look (%1: a unit, or &quot;the 4s&quot;) and the technique (%2), in lower case unless its name is spelled with capitals. Two forms only for English&apos;s &quot;a&quot; and &quot;an&quot;.</extracomment>
+        <translation>Посмотрите на %1: %2.</translation>
+    </message>
+    <message>
+        <source>Look at %1: an %2.</source>
+        <translation>Посмотрите на %1: %2.</translation>
+    </message>
+    <message>
+        <source>the %1s</source>
+        <extracomment>In the clue, every place of digit %1 in the grid.</extracomment>
+        <translation>цифры %1</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2, in %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
+        <translation>Цифры противоречат друг другу: %1 повторяется в %2, в %3.</translation>
+    </message>
+    <message>
+        <source>The %1 in %2 cannot be right.</source>
+        <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
+        <translation>Цифра %1 в %2 не может быть верной.</translation>
+    </message>
+    <message>
+        <source>No solution keeps the digits on the board.</source>
+        <translation>Ни одно решение не сохраняет цифры на поле.</translation>
+    </message>
+    <message>
+        <source>The digits on the board allow more than one solution, so no step follows from them.</source>
+        <translation>Цифры на поле допускают больше одного решения, поэтому из них не следует ни один шаг.</translation>
+    </message>
+    <message>
+        <source>Every cell is filled: there is no step left.</source>
+        <translation>Все клетки заполнены: шагов не осталось.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Puzzle solved.</source>
@@ -177,6 +216,367 @@
         <source>NFD Files</source>
         <extracomment>The file type of puzzle files in the Load and Save as dialogs.</extracomment>
         <translation>Файлы NFD</translation>
+    </message>
+</context>
+<context>
+    <name>StepWords</name>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell: %1 is its row, %2 its column, both 1 to 9.</extracomment>
+        <translation>строка %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>строка %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>столбец %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>блок %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>row(s) %1</source>
+        <extracomment>Several rows or columns of the grid; %1 lists their numbers (&quot;1, 4 and 7&quot;). %n: how many.</extracomment>
+        <translation>
+            <numerusform>строка %1</numerusform>
+            <numerusform>строки %1</numerusform>
+            <numerusform>строки %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>column(s) %1</source>
+        <translation>
+            <numerusform>столбец %1</numerusform>
+            <numerusform>столбцы %1</numerusform>
+            <numerusform>столбцы %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>row %1, column(s) %2</source>
+        <extracomment>Cells of one row: %1 the row, %2 their columns (&quot;1–3 and 7&quot;). %n: how many columns.</extracomment>
+        <translation>
+            <numerusform>строка %1, столбец %2</numerusform>
+            <numerusform>строка %1, столбцы %2</numerusform>
+            <numerusform>строка %1, столбцы %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>rows %1, column %2</source>
+        <extracomment>Cells of one column: %1 their rows (&quot;2 and 5&quot;), %2 the column.</extracomment>
+        <translation>строки %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2, columns %3 and %4</source>
+        <extracomment>The four corners of a rectangle: rows %1 and %2, columns %3 and %4.</extracomment>
+        <translation>строки %1 и %2, столбцы %3 и %4</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A run of consecutive numbers, as in &quot;columns 1–3&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Lists: %1 the items so far, %2 the next one. &quot;3, 5&quot; then &quot;3, 5 and 7&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The last of alternatives: &quot;4 or 6&quot;, &quot;2, 4 or 6&quot;.</extracomment>
+        <translation>%1 или %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Groups of cells or of removals that hold lists themselves: &quot;row 1, columns 1–3; row 4&quot;.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leave(s) %2</source>
+        <extracomment>Candidates a step removes: %1 the digits (&quot;7 and 8&quot;), %2 the cells. %n: how many digits.</extracomment>
+        <translation>
+            <numerusform>%1 убирается из %2</numerusform>
+            <numerusform>%1 убираются из %2</numerusform>
+            <numerusform>%1 убираются из %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A cell with its candidates: %1 the cell, %2 the digits.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <extracomment>In a forcing chain: digit %1 in cell %2.</extracomment>
+        <translation>%1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2</source>
+        <extracomment>In a forcing chain: cell %1 takes digit %2.</extracomment>
+        <translation>%1 получает %2</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A step of a hint: %1 the technique&apos;s name, %2 what it shows.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Then %1</source>
+        <extracomment>Every step of a hint after the first: %1 is that step, its name starting in lower case.</extracomment>
+        <translation>Затем %1</translation>
+    </message>
+    <message>
+        <source>%1 is the last empty cell of %2, so it takes %3</source>
+        <extracomment>%1 a cell, %2 its row, column or box, %3 the digit.</extracomment>
+        <translation>%1 — последняя пустая клетка в %2, поэтому там стоит %3</translation>
+    </message>
+    <message>
+        <source>%1 can hold only %2</source>
+        <extracomment>%1 a cell, %2 the one digit left for it.</extracomment>
+        <translation>в %1 может стоять только %2</translation>
+    </message>
+    <message>
+        <source>%1 can go only in %2 within %3</source>
+        <extracomment>%1 a digit, %2 a cell, %3 the row, column or box.</extracomment>
+        <translation>в %3 цифра %1 может стоять только в %2</translation>
+    </message>
+    <message>
+        <source>in %1, the digit %2 lies only in %3, so %4</source>
+        <extracomment>%1 a box or line, %2 a digit, %3 the line or box its places there lie in, %4 what follows: a hidden single or the removed candidates.</extracomment>
+        <translation>в %1 цифра %2 есть только в %3, поэтому %4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 hold only the digits %3, so %4</source>
+        <extracomment>%1 a unit, %2 the cells there, %3 the digits, %4 the removed candidates.</extracomment>
+        <translation>в %1 клетки %2 содержат только цифры %3, поэтому %4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4</source>
+        <extracomment>%1 a unit, %2 the digits, %3 the cells they must fill, %4 the removed candidates.</extracomment>
+        <translation>в %1 цифры %2 должны занять %3, поэтому %4</translation>
+    </message>
+    <message>
+        <source>in %1, the digits %2 must fill %3, so %4 can go only in %5</source>
+        <extracomment>As the hidden subset, then the single it leads to: digit %4 in cell %5.</extracomment>
+        <translation>в %1 цифры %2 должны занять %3, поэтому %4 может стоять только в %5</translation>
+    </message>
+    <message>
+        <source>%1 lies in %2 only within %3, so %4</source>
+        <extracomment>%1 a digit, %2 the rows (or columns) it lies in, %3 the columns (or rows), %4 the removals.</extracomment>
+        <translation>%1 в %2 есть только в пределах %3, поэтому %4</translation>
+    </message>
+    <message>
+        <source>in %1, %2 can go only in %3 or %4, and in %5 only in %6 or %7; as %3 and %6 cannot both hold %2, either %4 or %7 holds it, so %8</source>
+        <extracomment>Two strong links of digit %2: in unit %1 its places %3 and %4, in unit %5 its places %6 and %7; %3 and %6 see each other. %8 the removals.</extracomment>
+        <translation>в %1 цифра %2 может стоять только в %3 или %4, а в %5 только в %6 или %7; так как %3 и %6 не могут обе содержать %2, её содержит %4 или %7, поэтому %8</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the pincers holds %4, so %5</source>
+        <extracomment>%1 the pivot, %2 and %3 the pincers, each with its candidates; %4 a digit, %5 the removals.</extracomment>
+        <translation>опора %1 с %2 и %3: одна из клешней содержит %4, поэтому %5</translation>
+    </message>
+    <message>
+        <source>pivot %1 with %2 and %3: one of the three holds %4, so %5</source>
+        <translation>опора %1 с %2 и %3: одна из трёх клеток содержит %4, поэтому %5</translation>
+    </message>
+    <message>
+        <source>either %1 or %2 holds %3 (the chain %4), so %5</source>
+        <extracomment>%1 and %2 the chain&apos;s ends, %3 the digit, %4 the chain, %5 the removals.</extracomment>
+        <translation>%1 или %2 содержит %3 (цепочка %4), поэтому %5</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 holds another digit, so %4</source>
+        <extracomment>Unique rectangle: %1 the corners, %2 the two digits, %3 the cell, %4 the removals.</extracomment>
+        <translation>%1 позволили бы поменять %2 местами, если бы %3 не содержала другую цифру, поэтому %4</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 is in %4 or %5, so %6</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 the extra digit, %4 and %5 two cells, %6 removals.</extracomment>
+        <translation>%1 позволили бы поменять %2 местами, если бы %3 не было в %4 или %5, поэтому %6</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4, which with %5 fill those cells of %6 with %7, so %8</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 their extra digits, %5 other cells, %6 the unit, %7 the digits that fill them, %8 the removals.</extracomment>
+        <translation>%1 позволили бы поменять %2 местами, если бы %3 не содержали %4, которые вместе с %5 заполняют эти клетки в %6 цифрами %7, поэтому %8</translation>
+    </message>
+    <message>
+        <source>%1 would let %2 swap places unless %3 hold %4; as %5 must be in one of them in %6, %7</source>
+        <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 one digit of the two, %5 the other, %6 the unit, %7 the removals.</extracomment>
+        <translation>%1 позволили бы поменять %2 местами, если бы %3 не содержали %4; так как %5 в %6 должна быть в одной из них, %7</translation>
+    </message>
+    <message>
+        <source>every other empty cell has two candidates, and without %1 in %2 each digit would have two places in every unit, so %2 takes %1</source>
+        <extracomment>%1 a digit, %2 the one cell with three candidates.</extracomment>
+        <translation>у каждой другой пустой клетки два кандидата, и без %1 в %2 у каждой цифры было бы два места в каждой группе, поэтому %2 получает %1</translation>
+    </message>
+    <message>
+        <source>each digit %1 can hold, %2,</source>
+        <extracomment>The forcing chain&apos;s start: %1 a cell, %2 its candidates as alternatives.</extracomment>
+        <translation>каждая цифра, которая может стоять в %1, %2,</translation>
+    </message>
+    <message>
+        <source>each place of %1 in %2 (%3)</source>
+        <extracomment>The forcing chain&apos;s start: %1 a digit, %2 a unit, %3 the digit&apos;s places there.</extracomment>
+        <translation>каждое место %1 в %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements.</extracomment>
+        <translation>%1 ведёт к %2, поэтому %3</translation>
+    </message>
+    <message>
+        <source>%1 leads to the same removals, so %2</source>
+        <translation>%1 ведёт к тем же исключениям, поэтому %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %2 forces a contradiction after %n placement(s), so %1 leaves that cell</source>
+        <extracomment>%1 a digit, %2 a cell, %n how many placements it took to reach the contradiction.</extracomment>
+        <translation>
+            <numerusform>%1 в %2 приводит к противоречию после %n постановки, поэтому %1 убирается из этой клетки</numerusform>
+            <numerusform>%1 в %2 приводит к противоречию после %n постановок, поэтому %1 убирается из этой клетки</numerusform>
+            <numerusform>%1 в %2 приводит к противоречию после %n постановок, поэтому %1 убирается из этой клетки</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
+        <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
+        <translation>логический шаг не найден; перебор всех способов заполнить поле доказывает, что в %1 не может стоять %2, поэтому %2 убирается из этой клетки</translation>
+    </message>
+</context>
+<context>
+    <name>Techniques</name>
+    <message>
+        <source>Full house</source>
+        <translation>Последняя свободная клетка</translation>
+    </message>
+    <message>
+        <source>Hidden single</source>
+        <translation>Скрытая одиночка</translation>
+    </message>
+    <message>
+        <source>Direct pointing</source>
+        <translation>Прямое взаимодействие блок–линия</translation>
+    </message>
+    <message>
+        <source>Direct claiming</source>
+        <translation>Прямое взаимодействие линия–блок</translation>
+    </message>
+    <message>
+        <source>Direct hidden pair</source>
+        <translation>Прямая скрытая пара</translation>
+    </message>
+    <message>
+        <source>Naked single</source>
+        <translation>Открытая одиночка</translation>
+    </message>
+    <message>
+        <source>Direct hidden triple</source>
+        <translation>Прямая скрытая тройка</translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation>Взаимодействие блок–линия</translation>
+    </message>
+    <message>
+        <source>Claiming</source>
+        <translation>Взаимодействие линия–блок</translation>
+    </message>
+    <message>
+        <source>Naked pair</source>
+        <translation>Открытая пара</translation>
+    </message>
+    <message>
+        <source>X-wing</source>
+        <translation>X-Wing</translation>
+    </message>
+    <message>
+        <source>Hidden pair</source>
+        <translation>Скрытая пара</translation>
+    </message>
+    <message>
+        <source>Naked triple</source>
+        <translation>Открытая тройка</translation>
+    </message>
+    <message>
+        <source>Swordfish</source>
+        <translation>Рыба-меч</translation>
+    </message>
+    <message>
+        <source>Hidden triple</source>
+        <translation>Скрытая тройка</translation>
+    </message>
+    <message>
+        <source>Skyscraper</source>
+        <translation>Небоскрёб</translation>
+    </message>
+    <message>
+        <source>Two-string kite</source>
+        <translation>Воздушный змей</translation>
+    </message>
+    <message>
+        <source>Turbot fish</source>
+        <translation>Рыба-тюрбо</translation>
+    </message>
+    <message>
+        <source>XY-wing</source>
+        <translation>XY-Wing</translation>
+    </message>
+    <message>
+        <source>Grouped turbot fish</source>
+        <translation>Групповая рыба-тюрбо</translation>
+    </message>
+    <message>
+        <source>XYZ-wing</source>
+        <translation>XYZ-Wing</translation>
+    </message>
+    <message>
+        <source>Unique rectangle</source>
+        <translation>Уникальный прямоугольник</translation>
+    </message>
+    <message>
+        <source>Naked quad</source>
+        <translation>Открытая четвёрка</translation>
+    </message>
+    <message>
+        <source>Jellyfish</source>
+        <translation>Медуза</translation>
+    </message>
+    <message>
+        <source>Hidden quad</source>
+        <translation>Скрытая четвёрка</translation>
+    </message>
+    <message>
+        <source>X-chain</source>
+        <translation>X-цепочка</translation>
+    </message>
+    <message>
+        <source>BUG+1</source>
+        <translation>BUG+1</translation>
+    </message>
+    <message>
+        <source>XY-chain</source>
+        <translation>XY-цепочка</translation>
+    </message>
+    <message>
+        <source>Forcing chain</source>
+        <translation>Вынуждающая цепочка</translation>
+    </message>
+    <message>
+        <source>Trial</source>
+        <translation>Перебор</translation>
+    </message>
+    <message>
+        <source>Trial by search</source>
+        <translation>Перебор с поиском</translation>
     </message>
 </context>
 <context>

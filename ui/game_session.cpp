@@ -121,7 +121,7 @@ bool GameSession::levelKey(int keyCode, int shift) {
 
 void GameSession::ShowHint() {
     whenIdle([this] {
-        const steps::Hint hint = steps::NextHint(board_, &playerCells_);
+        const steps::Hint hint = steps::NextHint(board_, &playerCells_, WindowText());
         // A step's clue comes first, and the whole hint only when asked again on the same
         // digits; any change to the board starts again with a clue.
         const DigitGrid digits = DigitsOf(std::span(board_.Cells).subspan<1>());

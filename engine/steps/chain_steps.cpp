@@ -91,13 +91,13 @@ void searchXChain(const std::array<CellSet, kCellCount + 1>& strong, const CellS
 
 // Cells joined by " = " where they are the digit's only two places in a unit and by " - "
 // where they see each other.
-std::string chainText(const Chain& chain, const char* strongLink) {
+std::string chainText(const Chain& chain, const char* strongLink, const TextSource& source) {
     std::string text;
     for (std::size_t i = 0; i < chain.cells.size(); ++i) {
         if (i > 0) {
             text += i % 2 == 1 ? strongLink : " - ";
         }
-        text += CellName(chain.cells[i]);
+        text += CellName(chain.cells[i], source);
     }
     return text;
 }
@@ -134,12 +134,14 @@ std::optional<Step> FindXChain(const HintGrid& grid) {
         return std::nullopt;
     }
     const auto eliminations = eliminationsOf(best->targets, best->digit);
-    return MakeStep(Technique::XChain, ChainWeight(Technique::XChain, best->links()),
-                    "either " + CellName(best->cells.front()) + " or " +
-                        CellName(best->cells.back()) + " holds " + std::to_string(best->digit) +
-                        " (the chain " + chainText(*best, " = ") + "), so " +
-                        EliminationText(eliminations),
-                    {}, eliminations, {-1, best->digit});
+    const TextSource& source = *grid.texts;
+    return MakeStep(
+        source, Technique::XChain, ChainWeight(Technique::XChain, best->links()),
+        Sentence(source, texts::kChain,
+                 {CellName(best->cells.front(), source), CellName(best->cells.back(), source),
+                  std::to_string(best->digit), chainText(*best, " = ", source),
+                  EliminationText(eliminations, source)}),
+        {}, eliminations, {-1, best->digit});
 }
 
 namespace {
@@ -213,17 +215,21 @@ std::optional<Step> FindXYChain(const HintGrid& grid) {
     if (!best) {
         return std::nullopt;
     }
+    const TextSource& source = *grid.texts;
     std::string text;
     for (const int c : best->cells) {
-        text += (text.empty() ? "" : " - ") + CellName(c) + " (" + DigitsText(grid.masks[c]) + ")";
+        text += (text.empty() ? "" : " - ") +
+                Sentence(source, texts::kCellWithCandidates,
+                         {CellName(c, source), DigitsText(grid.masks[c], source)});
     }
     const auto eliminations = eliminationsOf(best->targets, best->digit);
-    return MakeStep(Technique::XYChain,
-                    ChainWeight(Technique::XYChain, static_cast<int>(best->cells.size())),
-                    "either " + CellName(best->cells.front()) + " or " +
-                        CellName(best->cells.back()) + " holds " + std::to_string(best->digit) +
-                        " (the chain " + text + "), so " + EliminationText(eliminations),
-                    {}, eliminations);
+    return MakeStep(
+        source, Technique::XYChain,
+        ChainWeight(Technique::XYChain, static_cast<int>(best->cells.size())),
+        Sentence(source, texts::kChain,
+                 {CellName(best->cells.front(), source), CellName(best->cells.back(), source),
+                  std::to_string(best->digit), text, EliminationText(eliminations, source)}),
+        {}, eliminations);
 }
 
 }  // namespace ninefold::steps

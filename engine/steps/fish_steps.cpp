@@ -9,16 +9,15 @@ namespace {
 
 constexpr Technique kFish[] = {Technique::XWing, Technique::Swordfish, Technique::Jellyfish};
 
-std::string linesText(const char* kind, uint16_t lines) {
-    std::string text = kind;
-    text += CountOf(lines) > 1 ? "s " : " ";
+// "rows 1, 4 and 7": the lines of a mask (bit k for line k + 1).
+std::string linesText(const TextSource& source, const TextTemplate& kind, uint16_t lines) {
     uint16_t numbers = 0;
     for (int k = 0; k < 9; ++k) {
         if ((lines & Bit(k)) != 0) {
             numbers |= Bit(k + 1);
         }
     }
-    return text + DigitsText(numbers);
+    return CountedSentence(source, kind, CountOf(lines), {DigitsText(numbers, source)});
 }
 
 struct FishSearch {
@@ -62,14 +61,16 @@ struct FishSearch {
         if (eliminations.empty()) {
             return false;
         }
-        const char* baseKind = baseFirst == 0 ? "row" : "column";
-        const char* crossKind = baseFirst == 0 ? "column" : "row";
+        const TextTemplate& baseKind = baseFirst == 0 ? texts::kRows : texts::kColumns;
+        const TextTemplate& crossKind = baseFirst == 0 ? texts::kColumns : texts::kRows;
         const Technique t = kFish[size - 2];
-        step = MakeStep(t, InfoOf(t).weight,
-                        std::to_string(digit) + " lies in " + linesText(baseKind, bases) +
-                            " only within " + linesText(crossKind, covers) + ", so " +
-                            EliminationText(eliminations),
-                        {}, eliminations, {-1, digit});
+        const TextSource& source = *grid.texts;
+        step = MakeStep(
+            source, t, InfoOf(t).weight,
+            Sentence(source, texts::kFish,
+                     {std::to_string(digit), linesText(source, baseKind, bases),
+                      linesText(source, crossKind, covers), EliminationText(eliminations, source)}),
+            {}, eliminations, {-1, digit});
         return true;
     }
 };

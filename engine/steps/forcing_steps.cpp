@@ -93,28 +93,34 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
     return best;
 }
 
-std::string conclusionText(const Conclusion& c) {
+// The start of the chain (`source`) and where all its branches lead.
+std::string conclusionText(const std::string& start, const Conclusion& c,
+                           const TextSource& source) {
     if (!c.place.empty()) {
         std::string leads;
         std::string takes;
         for (const CellDigit& p : c.place) {
             const std::string digit = std::to_string(p.digit);
-            leads += (leads.empty() ? "" : " and ") + digit + " in " + CellName(p.cell);
-            takes += (takes.empty() ? "" : " and ") + CellName(p.cell) + " takes " + digit;
+            const std::string cell = CellName(p.cell, source);
+            const std::string lead = Sentence(source, texts::kDigitInCell, {digit, cell});
+            const std::string take = Sentence(source, texts::kCellTakes, {cell, digit});
+            leads = leads.empty() ? lead : Sentence(source, texts::kListLast, {leads, lead});
+            takes = takes.empty() ? take : Sentence(source, texts::kListLast, {takes, take});
         }
-        return "leads to " + leads + ", so " + takes;
+        return Sentence(source, texts::kForcingPlaces, {start, leads, takes});
     }
-    return "leads to the same removals, so " + EliminationText(c.eliminate);
+    return Sentence(source, texts::kForcingRemovals, {start, EliminationText(c.eliminate, source)});
 }
 
 std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
+    const TextSource& source = *grid.texts;
     Conclusion best;
-    std::string source;
+    std::string start;
     auto consider = [&](const std::vector<CellDigit>& sources, const std::string& what) {
         Conclusion c = commonConclusion(grid, cache, sources);
         if (c.length < best.length) {
             best = std::move(c);
-            source = what;
+            start = what;
         }
     };
     for (int c = 1; c <= kCellCount; ++c) {
@@ -128,8 +134,9 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
                 sources.push_back({static_cast<uint8_t>(c), static_cast<uint8_t>(d)});
             }
         }
-        consider(sources, "each digit " + CellName(c) + " can hold, " +
-                              DigitsText(grid.masks[c], " or ") + ",");
+        consider(sources, Sentence(source, texts::kEachDigitOf,
+                                   {CellName(c, source), DigitsText(grid.masks[c], source,
+                                                                    texts::kListLastAlternative)}));
     }
     for (int u = 0; u < 27; ++u) {
         for (int d = 1; d <= 9; ++d) {
@@ -145,15 +152,17 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
                     cells.push_back(kUnits[u][k]);
                 }
             }
-            consider(sources, "each place of " + std::to_string(d) + " in " + UnitName(u) + " (" +
-                                  CellsText(cells) + ")");
+            consider(sources,
+                     Sentence(source, texts::kEachPlaceOf,
+                              {std::to_string(d), UnitName(u, source), CellsText(cells, source)}));
         }
     }
     if (best.length >= 1000) {
         return std::nullopt;
     }
-    return MakeStep(Technique::ForcingChain, ChainWeight(Technique::ForcingChain, best.length),
-                    source + " " + conclusionText(best), best.place, best.eliminate);
+    return MakeStep(source, Technique::ForcingChain,
+                    ChainWeight(Technique::ForcingChain, best.length),
+                    conclusionText(start, best, source), best.place, best.eliminate);
 }
 
 std::optional<Step> trial(const HintGrid& grid, BranchCache& cache) {
@@ -174,10 +183,10 @@ std::optional<Step> trial(const HintGrid& grid, BranchCache& cache) {
     if (bestLength >= 1000) {
         return std::nullopt;
     }
-    return MakeStep(Technique::Trial, ChainWeight(Technique::Trial, bestLength),
-                    std::to_string(best.digit) + " in " + CellName(best.cell) +
-                        " forces a contradiction after " + std::to_string(bestLength) +
-                        " placements, so " + std::to_string(best.digit) + " leaves that cell",
+    const TextSource& source = *grid.texts;
+    return MakeStep(source, Technique::Trial, ChainWeight(Technique::Trial, bestLength),
+                    CountedSentence(source, texts::kTrial, bestLength,
+                                    {std::to_string(best.digit), CellName(best.cell, source)}),
                     {}, {best});
 }
 
@@ -204,11 +213,10 @@ std::optional<Step> FindTrialBySearch(const HintGrid& grid, const DigitGrid& sol
     }
     const uint16_t wrong = static_cast<uint16_t>(grid.masks[bestCell] & ~Bit(solution[bestCell]));
     const CellDigit e{static_cast<uint8_t>(bestCell), static_cast<uint8_t>(LowestOf(wrong))};
-    return MakeStep(Technique::TrialBySearch, InfoOf(Technique::TrialBySearch).weight,
-                    "no logical step was found; a search of every way of completing the grid "
-                    "proves that " +
-                        CellName(e.cell) + " cannot hold " + std::to_string(e.digit) + ", so " +
-                        std::to_string(e.digit) + " leaves that cell",
+    const TextSource& source = *grid.texts;
+    return MakeStep(source, Technique::TrialBySearch, InfoOf(Technique::TrialBySearch).weight,
+                    Sentence(source, texts::kTrialBySearch,
+                             {CellName(e.cell, source), std::to_string(e.digit)}),
                     {}, {e});
 }
 

@@ -16,17 +16,12 @@ namespace ninefold::steps {
 
 namespace {
 
-constexpr const char* kNoSolutionText = "No solution keeps the digits on the board.";
-constexpr const char* kSeveralText =
-    "The digits on the board allow more than one solution, so no step follows from them.";
-constexpr const char* kCompleteText = "Every cell is filled: there is no step left.";
-
 Hint refusal(HintKind kind, const std::string& text, int focusCell = 0) {
     return Hint{kind, text, text, focusCell, {}};
 }
 
 // The first digit that repeats in a unit, with the cells of the unit that hold it.
-std::optional<Hint> clash(const DigitGrid& digits) {
+std::optional<Hint> clash(const DigitGrid& digits, const TextSource& source) {
     const std::optional<RepeatedDigit> repeated = FirstRepeatedDigit(digits);
     if (!repeated) {
         return std::nullopt;
@@ -38,14 +33,15 @@ std::optional<Hint> clash(const DigitGrid& digits) {
         }
     }
     return refusal(HintKind::Clash,
-                   "Some digits clash: " + std::to_string(repeated->digit) + " repeats in " +
-                       UnitName(repeated->unit) + ", in " + CellsText(cells) + ".",
+                   Sentence(source, texts::kClash,
+                            {std::to_string(repeated->digit), UnitName(repeated->unit, source),
+                             CellsText(cells, source)}),
                    cells.front());
 }
 
 // When the givens alone have one solution, the first digit the player wrote that differs
 // from it.
-Hint noSolution(const Board& board, const PlayerCells* playerCells) {
+Hint noSolution(const Board& board, const PlayerCells* playerCells, const TextSource& source) {
     DigitGrid givens{};
     auto given = [&](int c) {
         return board.Cells[c].Fixed && (playerCells == nullptr || !(*playerCells)[c]);
@@ -58,48 +54,54 @@ Hint noSolution(const Board& board, const PlayerCells* playerCells) {
         for (int c = 1; c <= kCellCount; ++c) {
             const uint8_t digit = board.Cells[c].Digit;
             if (!given(c) && digit >= 1 && digit <= 9 && digit != solution[c]) {
-                return refusal(
-                    HintKind::NoSolution,
-                    "The " + std::to_string(digit) + " in " + CellName(c) + " cannot be right.", c);
+                return refusal(HintKind::NoSolution,
+                               Sentence(source, texts::kWrongDigit,
+                                        {std::to_string(digit), CellName(c, source)}),
+                               c);
             }
         }
     }
-    return refusal(HintKind::NoSolution, kNoSolutionText);
+    return refusal(HintKind::NoSolution, Sentence(source, texts::kNoSolution));
 }
 
-// "Then naked single: ..." for every step after the first.
-std::string thenText(const std::string& text) {
-    std::string rest = text;
-    if (rest.size() > 1 && std::islower(static_cast<unsigned char>(rest[1]))) {
+// "Then naked single: ..." for every step after the first. Only English lowers the name's
+// capital: another language keeps it as its translator wrote it.
+std::string thenText(const Step& step, const TextSource& source) {
+    std::string rest = step.text;
+    if (ToldInEnglish(source) && rest.size() > 1 &&
+        std::islower(static_cast<unsigned char>(rest[1]))) {
         rest[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(rest[0])));
     }
-    return " Then " + rest;
+    std::string then = " ";
+    then += Sentence(source, texts::kThen, {rest});
+    return then;
 }
 
 }  // namespace
 
-Hint NextHint(const Board& board, const PlayerCells* playerCells) {
+Hint NextHint(const Board& board, const PlayerCells* playerCells, const TextSource& source) {
     const DigitGrid digits = DigitsOf(std::span(board.Cells).subspan<1>());
-    if (std::optional<Hint> repeated = clash(digits)) {
+    if (std::optional<Hint> repeated = clash(digits, source)) {
         return *repeated;
     }
     if (std::find(digits.begin() + 1, digits.end(), 0) == digits.end()) {
-        return refusal(HintKind::Complete, kCompleteText);
+        return refusal(HintKind::Complete, Sentence(source, texts::kComplete));
     }
     DigitGrid solution{};
     switch (JudgeSolutions(digits, solution)) {
         case Solutions::None:
         case Solutions::Unknown:  // JudgeSolutions never answers it
-            return noSolution(board, playerCells);
+            return noSolution(board, playerCells, source);
         case Solutions::Several:
-            return refusal(HintKind::SeveralSolutions, kSeveralText);
+            return refusal(HintKind::SeveralSolutions, Sentence(source, texts::kSeveralSolutions));
         case Solutions::One:
             break;
     }
     Hint hint;
     HintGrid grid = HintGrid::FromDigits(digits);
+    grid.texts = &source;
     while (std::optional<Step> step = TakeStep(grid, solution)) {
-        hint.text += hint.steps.empty() ? step->text : thenText(step->text);
+        hint.text += hint.steps.empty() ? step->text : thenText(*step, source);
         hint.steps.push_back(std::move(*step));
         if (!hint.steps.back().place.empty()) {
             hint.focusCell = hint.steps.back().place.front().cell;
@@ -107,9 +109,9 @@ Hint NextHint(const Board& board, const PlayerCells* playerCells) {
         }
     }
     if (hint.steps.empty()) {
-        return refusal(HintKind::NoSolution, kNoSolutionText);
+        return refusal(HintKind::NoSolution, Sentence(source, texts::kNoSolution));
     }
-    hint.clue = ClueText(hint.steps.front());
+    hint.clue = ClueText(hint.steps.front(), source);
     return hint;
 }
 

@@ -8,6 +8,7 @@
 
 #include "engine/board.h"
 #include "engine/steps/step.h"
+#include "engine/text_template.h"
 
 namespace ninefold::steps {
 
@@ -25,6 +26,8 @@ struct Hint {
 using PlayerCells = std::array<bool, kCellCount + 1>;
 
 // The board's givens are its Fixed digits outside `playerCells`; the rest are the player's.
-Hint NextHint(const Board& board, const PlayerCells* playerCells = nullptr);
+// Every text of the hint comes from `source`'s templates.
+Hint NextHint(const Board& board, const PlayerCells* playerCells = nullptr,
+              const TextSource& source = EnglishText());
 
 }  // namespace ninefold::steps

@@ -9,6 +9,7 @@
 
 #include "engine/addressing.h"
 #include "engine/cell_set.h"
+#include "engine/text_template.h"
 
 namespace ninefold::steps {
 
@@ -44,6 +45,9 @@ inline int LowestOf(uint16_t mask) {
 struct HintGrid {
     DigitGrid digits{};                            // 0 for an empty cell
     std::array<uint16_t, kCellCount + 1> masks{};  // candidates of empty cells; 0 on filled ones
+    // The language the steps found on this grid are told in: it travels with the grid so every
+    // finder reaches it without a parameter of its own.
+    const TextSource* texts = &EnglishText();
 
     // Candidates from the digits alone: every digit that no peer holds.
     static HintGrid FromDigits(const DigitGrid& digits);

@@ -95,9 +95,11 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
     for (int u = 0; u < 18; ++u) {
         collectLocks(grid, u, claiming);
     }
-    auto confined = [](const Lock& lock) {
-        return "in " + UnitName(lock.from) + ", the digit " + std::to_string(lock.digit) +
-               " lies only in " + UnitName(lock.into);
+    const TextSource& source = *grid.texts;
+    auto confined = [&](const Lock& lock, const std::string& so) {
+        return Sentence(source, texts::kLocked,
+                        {UnitName(lock.from, source), std::to_string(lock.digit),
+                         UnitName(lock.into, source), so});
     };
     // The direct forms first, as they weigh least. A direct step keeps only its placement.
     for (const auto* locks : {&pointing, &claiming}) {
@@ -106,8 +108,9 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
             if (const std::optional<HiddenSingle> single = directSingle(grid, lock)) {
                 const Technique t =
                     isPointing ? Technique::DirectPointing : Technique::DirectClaiming;
-                return MakeStep(t, InfoOf(t).weight, confined(lock) + ", so " + SingleText(*single),
-                                {single->placement}, {}, {lock.from});
+                return MakeStep(source, t, InfoOf(t).weight,
+                                confined(lock, SingleText(*single, source)), {single->placement},
+                                {}, {lock.from});
             }
         }
     }
@@ -115,8 +118,8 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
         if (!locks->empty()) {
             const Lock& lock = locks->front();
             const Technique t = locks == &pointing ? Technique::Pointing : Technique::Claiming;
-            return MakeStep(t, InfoOf(t).weight,
-                            confined(lock) + ", so " + EliminationText(lock.eliminations), {},
+            return MakeStep(source, t, InfoOf(t).weight,
+                            confined(lock, EliminationText(lock.eliminations, source)), {},
                             lock.eliminations, {lock.from});
         }
     }

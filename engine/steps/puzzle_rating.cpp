@@ -22,7 +22,7 @@ Rating RateSteps(const std::vector<Step>& steps) {
     return rating;
 }
 
-Explanation ExplainPuzzle(const DigitGrid& digits) {
+Explanation ExplainPuzzle(const DigitGrid& digits, const TextSource& source) {
     Explanation explanation;
     DigitGrid solution{};
     explanation.status = JudgeSolutions(digits, solution);
@@ -30,6 +30,7 @@ Explanation ExplainPuzzle(const DigitGrid& digits) {
         return explanation;
     }
     HintGrid grid = HintGrid::FromDigits(digits);
+    grid.texts = &source;
     while (!grid.Solved()) {
         std::optional<Step> step = TakeStep(grid, solution);
         if (!step) {

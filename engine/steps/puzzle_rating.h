@@ -7,6 +7,7 @@
 #include "engine/solution_count.h"
 #include "engine/steps/hint_grid.h"
 #include "engine/steps/step.h"
+#include "engine/text_template.h"
 
 namespace ninefold::steps {
 
@@ -24,8 +25,8 @@ struct Explanation {
 };
 
 // Explains the puzzle's digits (0 empty) from the candidates they leave. A puzzle without
-// exactly one solution gets its status and no steps.
-Explanation ExplainPuzzle(const DigitGrid& digits);
+// exactly one solution gets its status and no steps. The steps are told in `source`'s words.
+Explanation ExplainPuzzle(const DigitGrid& digits, const TextSource& source = EnglishText());
 
 Rating RateSteps(const std::vector<Step>& steps);
 

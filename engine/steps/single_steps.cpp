@@ -56,10 +56,12 @@ std::optional<Step> FindFullHouse(const HintGrid& grid) {
             continue;
         }
         const int digit = LowestOf(missing);
-        return MakeStep(Technique::FullHouse, InfoOf(Technique::FullHouse).weight,
-                        CellName(empty) + " is the last empty cell of " + UnitName(u) +
-                            ", so it takes " + std::to_string(digit),
-                        {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {}, {u});
+        const TextSource& source = *grid.texts;
+        return MakeStep(
+            source, Technique::FullHouse, InfoOf(Technique::FullHouse).weight,
+            Sentence(source, texts::kFullHouse,
+                     {CellName(empty, source), UnitName(u, source), std::to_string(digit)}),
+            {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {}, {u});
     }
     return std::nullopt;
 }
@@ -71,25 +73,28 @@ std::optional<Step> FindHiddenSingle(const HintGrid& grid, bool inBoxes) {
         return std::nullopt;
     }
     const Technique t = inBoxes ? Technique::HiddenSingleBox : Technique::HiddenSingleLine;
-    return MakeStep(t, InfoOf(t).weight, SingleText(*single), {single->placement}, {},
-                    {single->unit});
+    return MakeStep(*grid.texts, t, InfoOf(t).weight, SingleText(*single, *grid.texts),
+                    {single->placement}, {}, {single->unit});
 }
 
 std::optional<Step> FindNakedSingle(const HintGrid& grid) {
     for (int c = 1; c <= kCellCount; ++c) {
         if (grid.digits[c] == 0 && CountOf(grid.masks[c]) == 1) {
             const int digit = LowestOf(grid.masks[c]);
-            return MakeStep(Technique::NakedSingle, InfoOf(Technique::NakedSingle).weight,
-                            CellName(c) + " can hold only " + std::to_string(digit),
-                            {{static_cast<uint8_t>(c), static_cast<uint8_t>(digit)}}, {});
+            const TextSource& source = *grid.texts;
+            return MakeStep(
+                source, Technique::NakedSingle, InfoOf(Technique::NakedSingle).weight,
+                Sentence(source, texts::kNakedSingle, {CellName(c, source), std::to_string(digit)}),
+                {{static_cast<uint8_t>(c), static_cast<uint8_t>(digit)}}, {});
         }
     }
     return std::nullopt;
 }
 
-std::string SingleText(const HiddenSingle& single) {
-    return std::to_string(single.placement.digit) + " can go only in " +
-           CellName(single.placement.cell) + " within " + UnitName(single.unit);
+std::string SingleText(const HiddenSingle& single, const TextSource& source) {
+    return Sentence(source, texts::kHiddenSingle,
+                    {std::to_string(single.placement.digit),
+                     CellName(single.placement.cell, source), UnitName(single.unit, source)});
 }
 
 std::optional<HiddenSingle> SingleCreatedIn(const HintGrid& before, const HintGrid& after,

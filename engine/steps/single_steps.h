@@ -20,7 +20,7 @@ struct HiddenSingle {
     int unit;
 };
 // "8 can go only in row 1, column 2 within box 1"
-std::string SingleText(const HiddenSingle& single);
+std::string SingleText(const HiddenSingle& single, const TextSource& source);
 // The first of the digits (a mask) that has exactly one place left in one of the units on
 // `after` where it had two or more on `before`: the single a direct step leads to.
 std::optional<HiddenSingle> SingleCreatedIn(const HintGrid& before, const HintGrid& after,

@@ -137,14 +137,14 @@ Pattern patternOf(const Link& a, const Link& b) {
     return {t, InfoOf(t).weight};
 }
 
-std::string endName(const End& end) {
-    return CellsText(end.list());
+std::string endName(const End& end, const TextSource& source) {
+    return CellsText(end.list(), source);
 }
 
 // The pattern's step when a near end of each link sees the other and a cell sees both far
 // ends.
 std::optional<Step> stepOf(const Link& a, const Link& b, int digit, const CellSet& candidates,
-                           const Pattern& pattern) {
+                           const Pattern& pattern, const TextSource& source) {
     for (int ea = 0; ea < 2; ++ea) {
         for (int eb = 0; eb < 2; ++eb) {
             const End& nearA = a.ends[ea];
@@ -167,12 +167,11 @@ std::optional<Step> stepOf(const Link& a, const Link& b, int digit, const CellSe
             }
             const std::string d = std::to_string(digit);
             return MakeStep(
-                pattern.technique, pattern.weight,
-                "in " + UnitName(a.unit) + ", " + d + " can go only in " + endName(nearA) + " or " +
-                    endName(farA) + ", and in " + UnitName(b.unit) + " only in " + endName(nearB) +
-                    " or " + endName(farB) + "; as " + endName(nearA) + " and " + endName(nearB) +
-                    " cannot both hold " + d + ", either " + endName(farA) + " or " +
-                    endName(farB) + " holds it, so " + EliminationText(eliminations),
+                source, pattern.technique, pattern.weight,
+                Sentence(source, texts::kTwoStrongLinks,
+                         {UnitName(a.unit, source), d, endName(nearA, source),
+                          endName(farA, source), UnitName(b.unit, source), endName(nearB, source),
+                          endName(farB, source), EliminationText(eliminations, source)}),
                 {}, eliminations, {-1, digit});
         }
     }
@@ -204,7 +203,7 @@ std::optional<Step> FindTwoStrongLinks(const HintGrid& grid) {
                 if (best && best->weight <= pattern.weight) {
                     continue;
                 }
-                if (auto step = stepOf(links[i], links[j], d, candidates, pattern)) {
+                if (auto step = stepOf(links[i], links[j], d, candidates, pattern, *grid.texts)) {
                     best = std::move(step);
                 }
             }

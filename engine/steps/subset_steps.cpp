@@ -67,11 +67,13 @@ std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
                 return false;
             }
             const Technique t = kNaked[size - 2];
-            step = MakeStep(t, InfoOf(t).weight,
-                            "in " + UnitName(u) + ", " + PlacesText(u, members) +
-                                " hold only the digits " + DigitsText(digits) + ", so " +
-                                EliminationText(eliminations),
-                            {}, eliminations, {u});
+            const TextSource& source = *grid.texts;
+            step = MakeStep(
+                source, t, InfoOf(t).weight,
+                Sentence(source, texts::kNakedSubset,
+                         {UnitName(u, source), PlacesText(u, members, source),
+                          DigitsText(digits, source), EliminationText(eliminations, source)}),
+                {}, eliminations, {u});
             return true;
         };
         forEachSubset(items, usable, size, found);
@@ -114,9 +116,10 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
             if (eliminations.empty()) {
                 return false;
             }
-            const std::string confined = "in " + UnitName(u) + ", the digits " +
-                                         DigitsText(digits) + " must fill " +
-                                         PlacesText(u, members);
+            const TextSource& source = *grid.texts;
+            const std::string unit = UnitName(u, source);
+            const std::string digitList = DigitsText(digits, source);
+            const std::string places = PlacesText(u, members, source);
             if (size <= 3 && emptyCells > size) {
                 HintGrid after = grid;
                 for (const CellDigit& e : eliminations) {
@@ -127,18 +130,22 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                     // A direct step keeps only its placement.
                     const Technique t =
                         size == 2 ? Technique::DirectHiddenPair : Technique::DirectHiddenTriple;
-                    direct = MakeStep(t, InfoOf(t).weight,
-                                      confined + ", so " + std::to_string(single->placement.digit) +
-                                          " can go only in " + CellName(single->placement.cell),
-                                      {single->placement}, {}, {u});
+                    direct = MakeStep(
+                        source, t, InfoOf(t).weight,
+                        Sentence(source, texts::kDirectHiddenSubset,
+                                 {unit, digitList, places, std::to_string(single->placement.digit),
+                                  CellName(single->placement.cell, source)}),
+                        {single->placement}, {}, {u});
                     return true;
                 }
             }
             if (!plain) {
                 const Technique t = kHidden[size - 2];
-                plain = MakeStep(t, InfoOf(t).weight,
-                                 confined + ", so " + EliminationText(eliminations), {},
-                                 eliminations, {u});
+                plain = MakeStep(
+                    source, t, InfoOf(t).weight,
+                    Sentence(source, texts::kHiddenSubset,
+                             {unit, digitList, places, EliminationText(eliminations, source)}),
+                    {}, eliminations, {u});
             }
             return false;
         };

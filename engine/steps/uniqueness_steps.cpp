@@ -28,7 +28,7 @@ std::vector<int> sharedUnits(int a, int b) {
 // only those digits and as many of them as cells: the digits leave the unit's other cells.
 std::optional<Step> nakedSubsetWithRoof(const HintGrid& grid, int unit,
                                         const std::vector<int>& roof, uint16_t extra,
-                                        const std::string& unless) {
+                                        const std::string& where, const std::string& pairText) {
     std::vector<int> others;
     for (const uint8_t c : kUnits[unit]) {
         if (grid.digits[c] == 0 && c != roof[0] && c != roof[1]) {
@@ -58,12 +58,14 @@ std::optional<Step> nakedSubsetWithRoof(const HintGrid& grid, int unit,
             }
         }
         if (!eliminations.empty()) {
-            return MakeStep(Technique::UniqueRectangle, InfoOf(Technique::UniqueRectangle).weight,
-                            unless + CellsText(roof) + " hold " + DigitsText(extra) +
-                                ", which with " + CellsText(members) + " fill those cells of " +
-                                UnitName(unit) + " with " + DigitsText(digits) + ", so " +
-                                EliminationText(eliminations),
-                            {}, eliminations, {unit, 0});
+            const TextSource& source = *grid.texts;
+            return MakeStep(
+                source, Technique::UniqueRectangle, InfoOf(Technique::UniqueRectangle).weight,
+                Sentence(source, texts::kRectangleSubset,
+                         {where, pairText, CellsText(roof, source), DigitsText(extra, source),
+                          CellsText(members, source), UnitName(unit, source),
+                          DigitsText(digits, source), EliminationText(eliminations, source)}),
+                {}, eliminations, {unit, 0});
         }
     }
     return std::nullopt;
@@ -76,11 +78,12 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
     for (const int c : cells) {
         (grid.masks[c] == pair ? exact : more).push_back(c);
     }
-    const std::string where = "rows " + std::to_string(RowOf(cells[0])) + " and " +
-                              std::to_string(RowOf(cells[3])) + ", columns " +
-                              std::to_string(ColumnOf(cells[0])) + " and " +
-                              std::to_string(ColumnOf(cells[3]));
-    const std::string digits = DigitsText(pair);
+    const TextSource& source = *grid.texts;
+    const std::string where =
+        Sentence(source, texts::kRectangle,
+                 {std::to_string(RowOf(cells[0])), std::to_string(RowOf(cells[3])),
+                  std::to_string(ColumnOf(cells[0])), std::to_string(ColumnOf(cells[3]))});
+    const std::string digits = DigitsText(pair, source);
     std::vector<CellDigit> eliminations;
     if (exact.size() == 3) {
         for (int d = 1; d <= 9; ++d) {
@@ -88,16 +91,16 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
                 eliminations.push_back({static_cast<uint8_t>(more[0]), static_cast<uint8_t>(d)});
             }
         }
-        return MakeStep(Technique::UniqueRectangle, InfoOf(Technique::UniqueRectangle).weight,
-                        where + " would let " + digits + " swap places unless " +
-                            CellName(more[0]) + " holds another digit, so " +
-                            EliminationText(eliminations),
-                        {}, eliminations, {RowOf(cells[0]) - 1, 0});
+        return MakeStep(
+            source, Technique::UniqueRectangle, InfoOf(Technique::UniqueRectangle).weight,
+            Sentence(
+                source, texts::kRectangleOneCell,
+                {where, digits, CellName(more[0], source), EliminationText(eliminations, source)}),
+            {}, eliminations, {RowOf(cells[0]) - 1, 0});
     }
     if (exact.size() != 2) {
         return std::nullopt;
     }
-    const std::string unless = where + " would let " + digits + " swap places unless ";
     const int weight = InfoOf(Technique::UniqueRectangle).weight;
     const uint16_t extra =
         static_cast<uint16_t>((grid.masks[more[0]] | grid.masks[more[1]]) & ~pair);
@@ -110,10 +113,12 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
             }
         }
         if (!eliminations.empty()) {
-            return MakeStep(Technique::UniqueRectangle, weight,
-                            unless + std::to_string(z) + " is in " + CellName(more[0]) + " or " +
-                                CellName(more[1]) + ", so " + EliminationText(eliminations),
-                            {}, eliminations, {RowOf(cells[0]) - 1, 0});
+            return MakeStep(
+                source, Technique::UniqueRectangle, weight,
+                Sentence(source, texts::kRectangleExtraDigit,
+                         {where, digits, std::to_string(z), CellName(more[0], source),
+                          CellName(more[1], source), EliminationText(eliminations, source)}),
+                {}, eliminations, {RowOf(cells[0]) - 1, 0});
         }
     }
     for (const int u : sharedUnits(more[0], more[1])) {
@@ -127,14 +132,15 @@ std::optional<Step> rectangleStep(const HintGrid& grid, const std::array<int, 4>
             const std::vector<CellDigit> removed = {
                 {static_cast<uint8_t>(more[0]), static_cast<uint8_t>(other)},
                 {static_cast<uint8_t>(more[1]), static_cast<uint8_t>(other)}};
-            return MakeStep(Technique::UniqueRectangle, weight,
-                            unless + CellsText(more) + " hold " + std::to_string(other) + "; as " +
-                                std::to_string(d) + " must be in one of them in " + UnitName(u) +
-                                ", " + EliminationText(removed),
+            return MakeStep(source, Technique::UniqueRectangle, weight,
+                            Sentence(source, texts::kRectangleLocked,
+                                     {where, digits, CellsText(more, source), std::to_string(other),
+                                      std::to_string(d), UnitName(u, source),
+                                      EliminationText(removed, source)}),
                             {}, removed, {RowOf(cells[0]) - 1, 0});
         }
         // Type 3: the two cells' other digits with cells of the unit make a naked subset.
-        if (auto step = nakedSubsetWithRoof(grid, u, more, extra, unless)) {
+        if (auto step = nakedSubsetWithRoof(grid, u, more, extra, where, digits)) {
             return step;
         }
     }
@@ -209,12 +215,11 @@ std::optional<Step> FindBugPlusOne(const HintGrid& grid) {
             }
         }
         if (deadly) {
-            return MakeStep(Technique::BugPlusOne, InfoOf(Technique::BugPlusOne).weight,
-                            "every other empty cell has two candidates, and without " +
-                                std::to_string(d) + " in " + CellName(odd) +
-                                " each digit would have two places in every unit, so " +
-                                CellName(odd) + " takes " + std::to_string(d),
-                            {{static_cast<uint8_t>(odd), static_cast<uint8_t>(d)}}, {});
+            const TextSource& source = *grid.texts;
+            return MakeStep(
+                source, Technique::BugPlusOne, InfoOf(Technique::BugPlusOne).weight,
+                Sentence(source, texts::kBugPlusOne, {std::to_string(d), CellName(odd, source)}),
+                {{static_cast<uint8_t>(odd), static_cast<uint8_t>(d)}}, {});
         }
     }
     return std::nullopt;

@@ -8,7 +8,9 @@ namespace ninefold::steps {
 namespace {
 
 std::string withCandidates(const HintGrid& grid, int cell) {
-    return CellName(cell) + " (" + DigitsText(grid.masks[cell]) + ")";
+    const TextSource& source = *grid.texts;
+    return Sentence(source, texts::kCellWithCandidates,
+                    {CellName(cell, source), DigitsText(grid.masks[cell], source)});
 }
 
 // Finds pincers A, B of the pivot: both two-candidate peers, A ∪ B ∪ pivot being three
@@ -48,13 +50,13 @@ std::optional<Step> findWing(const HintGrid& grid, bool xyz) {
                     continue;
                 }
                 const Technique tech = xyz ? Technique::XYZWing : Technique::XYWing;
-                return MakeStep(
-                    tech, InfoOf(tech).weight,
-                    "pivot " + withCandidates(grid, pivot) + " with " + withCandidates(grid, a) +
-                        " and " + withCandidates(grid, b) +
-                        (xyz ? ": one of the three holds " : ": one of the pincers holds ") +
-                        std::to_string(z) + ", so " + EliminationText(eliminations),
-                    {}, eliminations, {17 + BoxOf(pivot), 0});
+                const TextSource& source = *grid.texts;
+                return MakeStep(source, tech, InfoOf(tech).weight,
+                                Sentence(source, xyz ? texts::kXYZWing : texts::kXYWing,
+                                         {withCandidates(grid, pivot), withCandidates(grid, a),
+                                          withCandidates(grid, b), std::to_string(z),
+                                          EliminationText(eliminations, source)}),
+                                {}, eliminations, {17 + BoxOf(pivot), 0});
             }
         }
     }

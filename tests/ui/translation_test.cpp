@@ -11,6 +11,7 @@
 #include "engine/board.h"
 #include "tests/ui/game_fixture.h"
 #include "ui/candidate_panel.h"
+#include "ui/key_codes.h"
 #include "ui/qt_message_seam.h"
 #include "ui/translations.h"
 #include "ui/wait_window.h"
@@ -91,6 +92,25 @@ TEST_F(TranslatedGameTest, WithoutATranslationTheTextsAreEnglish) {
     settle();
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].text, "Manual entries will be lost.\r\nAre you sure?");
+}
+
+// The hint in German: the clue and each step from the translated templates, the German names
+// of the techniques kept as written, and the cells in the German sentence's own order.
+TEST_F(TranslatedGameTest, GermanHintFromTheTranslatedTemplates) {
+    install("de_DE");
+    load("4...7.1....19.46.5.....1......7....2..2.3....847..6....14...8.6.2....3..6...9....");
+    auto pressHint = [&] {
+        messages.shown.clear();
+        session().Form_KeyDown(KeyCode::LetterA + 7, ShiftState::Ctrl);
+        settle();
+        return messages.shown.size() == 1 ? messages.shown[0].text : std::string();
+    };
+    EXPECT_EQ(pressHint(), "Block 4 ansehen: Pointing.");
+    const std::string full = pressHint();
+    EXPECT_TRUE(full.starts_with("Pointing: in Block 4 liegt die Ziffer 3 nur in Zeile 4, daher: "))
+        << full;
+    EXPECT_TRUE(full.ends_with(" Dann Nackter Single: Zeile 4, Spalte 7 kann nur 4 enthalten."))
+        << full;
 }
 
 // The candidate panel's header is one line of a fixed band: in every language it must fit.
