@@ -616,6 +616,29 @@
     </message>
 </context>
 <context>
+    <name>frmLevel</name>
+    <message>
+        <source>&amp;1 Easy</source>
+        <translation>&amp;1 初級</translation>
+    </message>
+    <message>
+        <source>&amp;2 Medium</source>
+        <translation>&amp;2 中級</translation>
+    </message>
+    <message>
+        <source>&amp;3 Hard</source>
+        <translation>&amp;3 上級</translation>
+    </message>
+    <message>
+        <source>&amp;4 Diabolical</source>
+        <translation>&amp;4 超難問</translation>
+    </message>
+    <message>
+        <source>Generate a puzzle of the level:</source>
+        <translation>作成する問題の難易度:</translation>
+    </message>
+</context>
+<context>
     <name>frmWait</name>
     <message>
         <source>Please wait...</source>

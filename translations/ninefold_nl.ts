@@ -627,6 +627,29 @@
     </message>
 </context>
 <context>
+    <name>frmLevel</name>
+    <message>
+        <source>&amp;1 Easy</source>
+        <translation>&amp;1 Makkelijk</translation>
+    </message>
+    <message>
+        <source>&amp;2 Medium</source>
+        <translation>&amp;2 Gemiddeld</translation>
+    </message>
+    <message>
+        <source>&amp;3 Hard</source>
+        <translation>&amp;3 Moeilijk</translation>
+    </message>
+    <message>
+        <source>&amp;4 Diabolical</source>
+        <translation>&amp;4 Duivels</translation>
+    </message>
+    <message>
+        <source>Generate a puzzle of the level:</source>
+        <translation>Een puzzel maken van niveau:</translation>
+    </message>
+</context>
+<context>
     <name>frmWait</name>
     <message>
         <source>Please wait...</source>

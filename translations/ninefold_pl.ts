@@ -638,6 +638,29 @@
     </message>
 </context>
 <context>
+    <name>frmLevel</name>
+    <message>
+        <source>&amp;1 Easy</source>
+        <translation>&amp;1 Łatwy</translation>
+    </message>
+    <message>
+        <source>&amp;2 Medium</source>
+        <translation>&amp;2 Średni</translation>
+    </message>
+    <message>
+        <source>&amp;3 Hard</source>
+        <translation>&amp;3 Trudny</translation>
+    </message>
+    <message>
+        <source>&amp;4 Diabolical</source>
+        <translation>&amp;4 Diabelski</translation>
+    </message>
+    <message>
+        <source>Generate a puzzle of the level:</source>
+        <translation>Utwórz łamigłówkę o poziomie:</translation>
+    </message>
+</context>
+<context>
     <name>frmWait</name>
     <message>
         <source>Please wait...</source>

@@ -627,6 +627,29 @@
     </message>
 </context>
 <context>
+    <name>frmLevel</name>
+    <message>
+        <source>&amp;1 Easy</source>
+        <translation>&amp;1 Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;2 Medium</source>
+        <translation>&amp;2 Médio</translation>
+    </message>
+    <message>
+        <source>&amp;3 Hard</source>
+        <translation>&amp;3 Difícil</translation>
+    </message>
+    <message>
+        <source>&amp;4 Diabolical</source>
+        <translation>&amp;4 Diabólico</translation>
+    </message>
+    <message>
+        <source>Generate a puzzle of the level:</source>
+        <translation>Gerar um quebra-cabeça do nível:</translation>
+    </message>
+</context>
+<context>
     <name>frmWait</name>
     <message>
         <source>Please wait...</source>

@@ -638,6 +638,29 @@
     </message>
 </context>
 <context>
+    <name>frmLevel</name>
+    <message>
+        <source>&amp;1 Easy</source>
+        <translation>&amp;1 Лёгкий</translation>
+    </message>
+    <message>
+        <source>&amp;2 Medium</source>
+        <translation>&amp;2 Средний</translation>
+    </message>
+    <message>
+        <source>&amp;3 Hard</source>
+        <translation>&amp;3 Сложный</translation>
+    </message>
+    <message>
+        <source>&amp;4 Diabolical</source>
+        <translation>&amp;4 Дьявольский</translation>
+    </message>
+    <message>
+        <source>Generate a puzzle of the level:</source>
+        <translation>Создать головоломку уровня:</translation>
+    </message>
+</context>
+<context>
     <name>frmWait</name>
     <message>
         <source>Please wait...</source>

@@ -2,6 +2,7 @@
 // focus with it) and the dialog's default button takes Enter.
 #include "ui/level_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,8 +17,11 @@ namespace ninefold {
 
 namespace {
 
-constexpr std::array<const char*, steps::kLevelCount> kCaptions = {"&1 Easy", "&2 Medium",
-                                                                   "&3 Hard", "&4 Diabolical"};
+// The captions, translated when the dialog is made; keys 1-4 choose by place, whatever the
+// captions read.
+constexpr std::array<const char*, steps::kLevelCount> kCaptions = {
+    QT_TRANSLATE_NOOP("frmLevel", "&1 Easy"), QT_TRANSLATE_NOOP("frmLevel", "&2 Medium"),
+    QT_TRANSLATE_NOOP("frmLevel", "&3 Hard"), QT_TRANSLATE_NOOP("frmLevel", "&4 Diabolical")};
 
 }  // namespace
 
@@ -25,9 +29,10 @@ LevelDialog::LevelDialog(steps::Level preselected, QWidget* parent) : QDialog(pa
     setObjectName(QStringLiteral("frmLevel"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Generate a puzzle of the level:"), this));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("frmLevel", "Generate a puzzle of the level:"), this));
     for (int k = 0; k < steps::kLevelCount; ++k) {
-        choices_[k] = new QRadioButton(QString::fromLatin1(kCaptions[k]), this);
+        choices_[k] = new QRadioButton(QCoreApplication::translate("frmLevel", kCaptions[k]), this);
         choices_[k]->setObjectName(QStringLiteral("optLevel%1").arg(k + 1));
         choices_[k]->installEventFilter(this);
         layout->addWidget(choices_[k]);

@@ -1,17 +1,19 @@
 // The window in the player's language: which shipped language a desktop language gets, German
 // menus and messages with the translation installed, English ones without, and the wait
-// window's text whole in the longer languages.
+// window's and the level chooser's texts whole in the longer languages.
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 #include "engine/board.h"
 #include "tests/ui/game_fixture.h"
 #include "ui/candidate_panel.h"
 #include "ui/key_codes.h"
+#include "ui/level_dialog.h"
 #include "ui/qt_message_seam.h"
 #include "ui/translations.h"
 #include "ui/wait_window.h"
@@ -144,6 +146,28 @@ TEST_F(TranslatedGameTest, WaitWindowShowsItsWholeText) {
         EXPECT_TRUE(wait->clientRect().contains(label->geometry())) << locale;
         EXPECT_LE(wait->frameGeometry().width(), wait->screen()->geometry().width()) << locale;
         session().CloseWaitWindow();
+        TearDown();
+    }
+}
+
+// Run at scale factors 1 and 2 too: the level chooser's prompt and choices are translated and
+// drawn whole.
+TEST_F(TranslatedGameTest, LevelChooserShowsItsWholeText) {
+    for (const char* locale : {"de_DE", "ja_JP"}) {
+        install(locale);
+        LevelDialog dialog(steps::Level::Medium, nullptr);
+        dialog.show();
+        const auto* prompt = dialog.findChild<QLabel*>();
+        ASSERT_NE(prompt, nullptr);
+        EXPECT_NE(prompt->text(), QStringLiteral("Generate a puzzle of the level:")) << locale;
+        EXPECT_LE(QFontMetrics(prompt->font()).horizontalAdvance(prompt->text()), prompt->width())
+            << locale;
+        const QList<QRadioButton*> choices = dialog.findChildren<QRadioButton*>();
+        ASSERT_EQ(choices.size(), steps::kLevelCount);
+        EXPECT_NE(choices[3]->text(), QStringLiteral("&4 Diabolical")) << locale;
+        for (const QRadioButton* choice : choices) {
+            EXPECT_GE(choice->width(), choice->sizeHint().width()) << locale;
+        }
         TearDown();
     }
 }
