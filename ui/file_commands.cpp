@@ -43,7 +43,13 @@ void FileCommands::InitializeRecentFiles(std::vector<QAction*>* items, QAction* 
 }
 
 bool FileCommands::LoadPuzzle(const QString& path) {
-    return ninefold::LoadPuzzle(board_, ToFsPath(path)).empty();
+    if (!ninefold::LoadPuzzle(board_, ToFsPath(path)).empty()) {
+        return false;
+    }
+    if (loaded_) {
+        loaded_();
+    }
+    return true;
 }
 
 // The list update may fail (a full disk, an unwritable data folder); the board is loaded by then

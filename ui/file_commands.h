@@ -46,6 +46,9 @@ class FileCommands {
     void OpenCommandLine() { OpenPuzzleFile(commandLine_); }
     // The arguments are taken when this object is made; tests give their own.
     void SetCommandLine(const QString& text) { commandLine_ = text; }
+    // Told after every load that wrote the board, whichever command made it, so the game can
+    // forget what belonged to the previous puzzle.
+    void SetLoaded(std::function<void()> loaded) { loaded_ = std::move(loaded); }
 
     // Reads the whole file, then writes every cell; false (and the board untouched) when the
     // file is missing, unreadable, a folder or shorter than a puzzle.
@@ -73,6 +76,7 @@ class FileCommands {
     clsRecentMenu recent_;
     std::unique_ptr<PuzzleFileDialog> dialog_;
     QString commandLine_;
+    std::function<void()> loaded_;
 };
 
 }  // namespace ninefold

@@ -184,7 +184,7 @@ void GameSession::Ninefold_GotFocus(int i) {
 // The turn steps the digit like Enter and Shift+Enter; the turn itself goes on as usual.
 void GameSession::clsMouseWheel_MouseWheel(int16_t& direct, bool& /*Cancel*/) {
     if (HasCurrentCell()) {
-        board_.SetCell(currentCell_, direct == 1 ? "+" : "-", true, BackColour::White);
+        stepPlayer(board_, playerCells_, currentCell_, direct == 1 ? "+" : "-");
     }
 }
 
@@ -269,7 +269,7 @@ void GameSession::mnuNewGame_Click() {
     whenIdle([this] {
         if (messages().question(NewGameQuestion(WindowText()))) {
             NewGame(board_);
-            playerCells_ = {};
+            PuzzleArrived();
         }
     });
 }
@@ -287,7 +287,7 @@ void GameSession::mnuGenerate_Click() {
         OperationGuard operation(*this);
         ShowWaitWindow(false);
         const GenerateResult result = GeneratePuzzle(board_, *random_);
-        playerCells_ = {};
+        PuzzleArrived();
         CloseWaitWindow();
         if (operation.finish()) {
             return;
@@ -345,8 +345,12 @@ void GameSession::OpenPuzzleText(const QString& text) {
             return;
         }
         board_.WriteCells(*grid);
-        playerCells_ = {};
+        PuzzleArrived();
     });
+}
+
+void GameSession::PuzzleArrived() {
+    playerCells_ = {};
 }
 
 // --- the search's host ----------------------------------------------------------------------

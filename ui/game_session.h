@@ -83,6 +83,9 @@ class GameSession : public SearchHost {
     // Writes a text holding one board line as a load does; any other text is refused with a
     // message and leaves the board as it is.
     void OpenPuzzleText(const QString& text);
+    // A new puzzle is on the board, by whatever way it came (a file, a text, Generate, New):
+    // the player has written none of its cells yet.
+    void PuzzleArrived();
 
     // One turn of the mouse wheel: one step of CurrentCell.
     void clsMouseWheel_MouseWheel(int16_t& direct, bool& Cancel);

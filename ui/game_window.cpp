@@ -92,6 +92,7 @@ FileCommands& frmGame::files() {
             [this](const std::string& text) { session_.messages().exclamation(text); },
             [this](const std::string& text) { return session_.messages().question(text); }};
         files_ = std::make_unique<FileCommands>(this, session_.board(), std::move(messages));
+        files_->SetLoaded([this] { session_.PuzzleArrived(); });
     }
     return *files_;
 }

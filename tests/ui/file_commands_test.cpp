@@ -52,6 +52,7 @@ class FileCommandsTest : public ::testing::Test {
         commands.InitializeRecentFiles(&h.items, h.separator,
                                        [this](int i) { commands.mnuRecentFile_Click(i); });
         board.SetCell(81, 7, true, BackColour::Yellow);
+        commands.SetLoaded([this] { ++loads; });
     }
 
     RecentEntries listed() const { return ReadRecentList(h.ListFile()).entries; }
@@ -74,6 +75,7 @@ class FileCommandsTest : public ::testing::Test {
                                return answerYes;
                            }}};
     ScriptedDialog* dialog = nullptr;
+    int loads = 0;  // the loads the game was told of
 };
 
 TEST_F(FileCommandsTest, TextsNamingNoUsablePuzzleChangeNothingAndSayNothing) {
@@ -95,6 +97,7 @@ TEST_F(FileCommandsTest, TextsNamingNoUsablePuzzleChangeNothingAndSayNothing) {
     }
     EXPECT_FALSE(std::filesystem::exists(h.ListFile()));
     EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(loads, 0);
 }
 
 TEST_F(FileCommandsTest, LoadOpensTheChosenFileFromTheProgramFolderOrDoesNothing) {
@@ -102,8 +105,10 @@ TEST_F(FileCommandsTest, LoadOpensTheChosenFileFromTheProgramFolderOrDoesNothing
     dialog->answers = {std::nullopt, qpath(h.folder / "b.nfd")};
     commands.mnuLoad_Click();
     expectBoardUntouched();
+    EXPECT_EQ(loads, 0);
     commands.mnuLoad_Click();
     EXPECT_EQ(board.Cells[1], (CellState{2, true}));
+    EXPECT_EQ(loads, 1);
     EXPECT_EQ(listed(), RecentEntries{(h.folder / "b.nfd").string()});
     EXPECT_EQ(dialog->folders, QStringList(2, ProgramFolder()));
 }
@@ -143,6 +148,7 @@ TEST_F(FileCommandsTest, ClickedRecentFileLoadsAndMovesToTheTop) {
     h.items[1]->trigger();
     EXPECT_EQ(board.Cells[1], (CellState{3, true}));
     EXPECT_EQ(listed(), (RecentEntries{b, a}));
+    EXPECT_EQ(loads, 1);
 }
 
 TEST_F(FileCommandsTest, UnwritableListStillLetsThePuzzleLoad) {
