@@ -37,9 +37,11 @@ std::optional<Hint> clash(const DigitGrid& digits) {
             cells.push_back(c);
         }
     }
+    // Cells of one row or column already name their line; a box's do not.
+    const bool box = repeated->unit >= 18;
     return refusal(HintKind::Clash,
                    "Some digits clash: " + std::to_string(repeated->digit) + " repeats in " +
-                       UnitName(repeated->unit) + ", in " + CellsText(cells) + ".",
+                       (box ? UnitName(repeated->unit) + ": " : "") + CellsText(cells) + ".",
                    cells.front());
 }
 
