@@ -134,12 +134,14 @@ std::optional<Step> FindXChain(const HintGrid& grid) {
         return std::nullopt;
     }
     const auto eliminations = eliminationsOf(best->targets, best->digit);
-    return MakeStep(Technique::XChain, ChainWeight(Technique::XChain, best->links()),
-                    "either " + CellName(best->cells.front()) + " or " +
-                        CellName(best->cells.back()) + " holds " + std::to_string(best->digit) +
-                        " (the chain " + chainText(*best, " = ") + "), so " +
-                        EliminationText(eliminations),
-                    {}, eliminations, {-1, best->digit});
+    Step step =
+        MakeStep(Technique::XChain, ChainWeight(Technique::XChain, best->links()),
+                 "either " + CellName(best->cells.front()) + " or " + CellName(best->cells.back()) +
+                     " holds " + std::to_string(best->digit) + " (the chain " +
+                     chainText(*best, " = ") + "), so " + EliminationText(eliminations),
+                 {}, eliminations, {-1, best->digit});
+    step.cells = best->cells;
+    return step;
 }
 
 namespace {
@@ -218,12 +220,14 @@ std::optional<Step> FindXYChain(const HintGrid& grid) {
         text += (text.empty() ? "" : " - ") + CellName(c) + " (" + DigitsText(grid.masks[c]) + ")";
     }
     const auto eliminations = eliminationsOf(best->targets, best->digit);
-    return MakeStep(Technique::XYChain,
-                    ChainWeight(Technique::XYChain, static_cast<int>(best->cells.size())),
-                    "either " + CellName(best->cells.front()) + " or " +
-                        CellName(best->cells.back()) + " holds " + std::to_string(best->digit) +
-                        " (the chain " + text + "), so " + EliminationText(eliminations),
-                    {}, eliminations);
+    Step step = MakeStep(
+        Technique::XYChain, ChainWeight(Technique::XYChain, static_cast<int>(best->cells.size())),
+        "either " + CellName(best->cells.front()) + " or " + CellName(best->cells.back()) +
+            " holds " + std::to_string(best->digit) + " (the chain " + text + "), so " +
+            EliminationText(eliminations),
+        {}, eliminations);
+    step.cells = best->cells;
+    return step;
 }
 
 }  // namespace ninefold::steps

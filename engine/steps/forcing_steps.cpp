@@ -110,11 +110,19 @@ std::string conclusionText(const Conclusion& c) {
 std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
     Conclusion best;
     std::string source;
+    std::vector<int> sourceCells;
     auto consider = [&](const std::vector<CellDigit>& sources, const std::string& what) {
         Conclusion c = commonConclusion(grid, cache, sources);
         if (c.length < best.length) {
             best = std::move(c);
             source = what;
+            sourceCells.clear();
+            for (const CellDigit& s : sources) {
+                if (std::find(sourceCells.begin(), sourceCells.end(), s.cell) ==
+                    sourceCells.end()) {
+                    sourceCells.push_back(s.cell);
+                }
+            }
         }
     };
     for (int c = 1; c <= kCellCount; ++c) {
@@ -152,8 +160,10 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
     if (best.length >= 1000) {
         return std::nullopt;
     }
-    return MakeStep(Technique::ForcingChain, ChainWeight(Technique::ForcingChain, best.length),
-                    source + " " + conclusionText(best), best.place, best.eliminate);
+    Step step = MakeStep(Technique::ForcingChain, ChainWeight(Technique::ForcingChain, best.length),
+                         source + " " + conclusionText(best), best.place, best.eliminate);
+    step.cells = std::move(sourceCells);
+    return step;
 }
 
 std::optional<Step> trial(const HintGrid& grid, BranchCache& cache) {
@@ -174,11 +184,13 @@ std::optional<Step> trial(const HintGrid& grid, BranchCache& cache) {
     if (bestLength >= 1000) {
         return std::nullopt;
     }
-    return MakeStep(Technique::Trial, ChainWeight(Technique::Trial, bestLength),
-                    std::to_string(best.digit) + " in " + CellName(best.cell) +
-                        " forces a contradiction after " + std::to_string(bestLength) +
-                        " placements, so " + std::to_string(best.digit) + " leaves that cell",
-                    {}, {best});
+    Step step = MakeStep(Technique::Trial, ChainWeight(Technique::Trial, bestLength),
+                         std::to_string(best.digit) + " in " + CellName(best.cell) +
+                             " forces a contradiction after " + std::to_string(bestLength) +
+                             " placements, so " + std::to_string(best.digit) + " leaves that cell",
+                         {}, {best});
+    step.cells = {best.cell};
+    return step;
 }
 
 }  // namespace
@@ -204,12 +216,14 @@ std::optional<Step> FindTrialBySearch(const HintGrid& grid, const DigitGrid& sol
     }
     const uint16_t wrong = static_cast<uint16_t>(grid.masks[bestCell] & ~Bit(solution[bestCell]));
     const CellDigit e{static_cast<uint8_t>(bestCell), static_cast<uint8_t>(LowestOf(wrong))};
-    return MakeStep(Technique::TrialBySearch, InfoOf(Technique::TrialBySearch).weight,
-                    "no logical step was found; a search of every way of completing the grid "
-                    "proves that " +
-                        CellName(e.cell) + " cannot hold " + std::to_string(e.digit) + ", so " +
-                        std::to_string(e.digit) + " leaves that cell",
-                    {}, {e});
+    Step step = MakeStep(Technique::TrialBySearch, InfoOf(Technique::TrialBySearch).weight,
+                         "no logical step was found; a search of every way of completing the grid "
+                         "proves that " +
+                             CellName(e.cell) + " cannot hold " + std::to_string(e.digit) +
+                             ", so " + std::to_string(e.digit) + " leaves that cell",
+                         {}, {e});
+    step.cells = {e.cell};
+    return step;
 }
 
 }  // namespace ninefold::steps

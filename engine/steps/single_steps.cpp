@@ -56,10 +56,12 @@ std::optional<Step> FindFullHouse(const HintGrid& grid) {
             continue;
         }
         const int digit = LowestOf(missing);
-        return MakeStep(Technique::FullHouse, InfoOf(Technique::FullHouse).weight,
-                        CellName(empty) + " is the last empty cell of " + UnitName(u) +
-                            ", so it takes " + std::to_string(digit),
-                        {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {}, {u});
+        Step step = MakeStep(Technique::FullHouse, InfoOf(Technique::FullHouse).weight,
+                             CellName(empty) + " is the last empty cell of " + UnitName(u) +
+                                 ", so it takes " + std::to_string(digit),
+                             {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {}, {u});
+        step.cells = {empty};
+        return step;
     }
     return std::nullopt;
 }
@@ -71,17 +73,21 @@ std::optional<Step> FindHiddenSingle(const HintGrid& grid, bool inBoxes) {
         return std::nullopt;
     }
     const Technique t = inBoxes ? Technique::HiddenSingleBox : Technique::HiddenSingleLine;
-    return MakeStep(t, InfoOf(t).weight, SingleText(*single), {single->placement}, {},
-                    {single->unit});
+    Step step =
+        MakeStep(t, InfoOf(t).weight, SingleText(*single), {single->placement}, {}, {single->unit});
+    step.cells = {single->placement.cell};
+    return step;
 }
 
 std::optional<Step> FindNakedSingle(const HintGrid& grid) {
     for (int c = 1; c <= kCellCount; ++c) {
         if (grid.digits[c] == 0 && CountOf(grid.masks[c]) == 1) {
             const int digit = LowestOf(grid.masks[c]);
-            return MakeStep(Technique::NakedSingle, InfoOf(Technique::NakedSingle).weight,
-                            CellName(c) + " can hold only " + std::to_string(digit),
-                            {{static_cast<uint8_t>(c), static_cast<uint8_t>(digit)}}, {});
+            Step step = MakeStep(Technique::NakedSingle, InfoOf(Technique::NakedSingle).weight,
+                                 CellName(c) + " can hold only " + std::to_string(digit),
+                                 {{static_cast<uint8_t>(c), static_cast<uint8_t>(digit)}}, {});
+            step.cells = {c};
+            return step;
         }
     }
     return std::nullopt;

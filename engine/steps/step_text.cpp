@@ -158,7 +158,8 @@ Step MakeStep(Technique technique, int weight, const std::string& body,
               const std::vector<CellDigit>& place, const std::vector<CellDigit>& eliminate,
               Look look) {
     return Step{technique, weight,    std::string(InfoOf(technique).name) + ": " + body + ".",
-                place,     eliminate, look};
+                place,     eliminate, look,
+                {}};
 }
 
 std::string ClueText(const Step& step) {

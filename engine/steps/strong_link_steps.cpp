@@ -166,7 +166,7 @@ std::optional<Step> stepOf(const Link& a, const Link& b, int digit, const CellSe
                     {static_cast<uint8_t>(targets.Take()), static_cast<uint8_t>(digit)});
             }
             const std::string d = std::to_string(digit);
-            return MakeStep(
+            Step step = MakeStep(
                 pattern.technique, pattern.weight,
                 "in " + UnitName(a.unit) + ", " + d + " can go only in " + endName(nearA) + " or " +
                     endName(farA) + ", and in " + UnitName(b.unit) + " only in " + endName(nearB) +
@@ -174,6 +174,11 @@ std::optional<Step> stepOf(const Link& a, const Link& b, int digit, const CellSe
                     " cannot both hold " + d + ", either " + endName(farA) + " or " +
                     endName(farB) + " holds it, so " + EliminationText(eliminations),
                 {}, eliminations, {-1, digit});
+            for (const End* end : {&nearA, &farA, &nearB, &farB}) {
+                const std::vector<int> cells = end->list();
+                step.cells.insert(step.cells.end(), cells.begin(), cells.end());
+            }
+            return step;
         }
     }
     return std::nullopt;

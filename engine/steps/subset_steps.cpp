@@ -72,6 +72,7 @@ std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
                                 " hold only the digits " + DigitsText(digits) + ", so " +
                                 EliminationText(eliminations),
                             {}, eliminations, {u});
+            step->cells = members;
             return true;
         };
         forEachSubset(items, usable, size, found);
@@ -131,6 +132,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                                       confined + ", so " + std::to_string(single->placement.digit) +
                                           " can go only in " + CellName(single->placement.cell),
                                       {single->placement}, {}, {u});
+                    direct->cells = members;
                     return true;
                 }
             }
@@ -139,6 +141,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                 plain = MakeStep(t, InfoOf(t).weight,
                                  confined + ", so " + EliminationText(eliminations), {},
                                  eliminations, {u});
+                plain->cells = members;
             }
             return false;
         };

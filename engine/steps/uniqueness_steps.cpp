@@ -165,6 +165,9 @@ std::optional<Step> FindUniqueRectangle(const HintGrid& grid) {
                                 continue;
                             }
                             auto step = rectangleStep(grid, cells, pair);
+                            if (step) {
+                                step->cells.assign(cells.begin(), cells.end());
+                            }
                             if (step && (!best || step->weight < best->weight)) {
                                 best = std::move(step);
                             }
@@ -209,12 +212,14 @@ std::optional<Step> FindBugPlusOne(const HintGrid& grid) {
             }
         }
         if (deadly) {
-            return MakeStep(Technique::BugPlusOne, InfoOf(Technique::BugPlusOne).weight,
-                            "every other empty cell has two candidates, and without " +
-                                std::to_string(d) + " in " + CellName(odd) +
-                                " each digit would have two places in every unit, so " +
-                                CellName(odd) + " takes " + std::to_string(d),
-                            {{static_cast<uint8_t>(odd), static_cast<uint8_t>(d)}}, {});
+            Step step = MakeStep(Technique::BugPlusOne, InfoOf(Technique::BugPlusOne).weight,
+                                 "every other empty cell has two candidates, and without " +
+                                     std::to_string(d) + " in " + CellName(odd) +
+                                     " each digit would have two places in every unit, so " +
+                                     CellName(odd) + " takes " + std::to_string(d),
+                                 {{static_cast<uint8_t>(odd), static_cast<uint8_t>(d)}}, {});
+            step.cells = {odd};
+            return step;
         }
     }
     return std::nullopt;

@@ -48,13 +48,15 @@ std::optional<Step> findWing(const HintGrid& grid, bool xyz) {
                     continue;
                 }
                 const Technique tech = xyz ? Technique::XYZWing : Technique::XYWing;
-                return MakeStep(
+                Step step = MakeStep(
                     tech, InfoOf(tech).weight,
                     "pivot " + withCandidates(grid, pivot) + " with " + withCandidates(grid, a) +
                         " and " + withCandidates(grid, b) +
                         (xyz ? ": one of the three holds " : ": one of the pincers holds ") +
                         std::to_string(z) + ", so " + EliminationText(eliminations),
                     {}, eliminations, {17 + BoxOf(pivot), 0});
+                step.cells = {pivot, a, b};
+                return step;
             }
         }
     }

@@ -131,6 +131,7 @@ TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
         EXPECT_EQ(step->technique, row.technique) << step->text;
         EXPECT_EQ(compact(step->place), row.place);
         EXPECT_EQ(compact(step->eliminate), row.eliminate);
+        EXPECT_FALSE(step->cells.empty()) << "a viewer has no cells to mark";
         for (const CellDigit& p : step->place) {
             EXPECT_EQ(solution[p.cell], p.digit);
         }
