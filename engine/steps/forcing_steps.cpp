@@ -33,8 +33,8 @@ struct Conclusion {
     std::vector<CellDigit> eliminate;
 };
 
-// What every one of the branches (cell, digit) forces alike, keeping only the conclusions of
-// the shortest length. None when some branch contradicts: that is a trial's business.
+// Everything every one of the branches (cell, digit) forces alike, its length that of the
+// shortest conclusion. None when some branch contradicts: that is a trial's business.
 Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
                             const std::vector<CellDigit>& sources) {
     std::vector<const AssumptionBranch*> branches;
@@ -44,14 +44,10 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
             return {};
         }
     }
-    Conclusion best;
-    auto offer = [&best](int length, CellDigit cd, bool placement) {
-        if (length < best.length) {
-            best = Conclusion{length, {}, {}};
-        }
-        if (length == best.length) {
-            (placement ? best.place : best.eliminate).push_back(cd);
-        }
+    Conclusion all;
+    auto offer = [&all](int length, CellDigit cd, bool placement) {
+        all.length = std::min(all.length, length);
+        (placement ? all.place : all.eliminate).push_back(cd);
     };
     for (int c = 1; c <= kCellCount; ++c) {
         if (grid.digits[c] != 0) {
@@ -87,10 +83,14 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
                   true);
         }
     }
-    if (!best.place.empty()) {
-        best.eliminate.clear();  // a placement says more than the removals beside it
-    }
-    return best;
+    // A placement says the removals it implies itself: its cell's other digits, and its digit
+    // in the cells it sees.
+    std::erase_if(all.eliminate, [&all](const CellDigit& e) {
+        return std::any_of(all.place.begin(), all.place.end(), [&e](const CellDigit& p) {
+            return p.cell == e.cell || (p.digit == e.digit && Sees(p.cell, e.cell));
+        });
+    });
+    return all;
 }
 
 std::string conclusionText(const Conclusion& c) {
@@ -102,7 +102,8 @@ std::string conclusionText(const Conclusion& c) {
             leads += (leads.empty() ? "" : " and ") + digit + " in " + CellName(p.cell);
             takes += (takes.empty() ? "" : " and ") + CellName(p.cell) + " takes " + digit;
         }
-        return "leads to " + leads + ", so " + takes;
+        return "leads to " + leads + ", so " + takes +
+               (c.eliminate.empty() ? "" : ", and " + EliminationText(c.eliminate));
     }
     return "leads to the same removals, so " + EliminationText(c.eliminate);
 }
