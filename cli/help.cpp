@@ -183,8 +183,11 @@ STATUS is "solved", "no-solution" or "multiple-solutions"; RATING is {"er": ER,
 "ep": EP, "ed": ED, "level": LEVEL}, or null with no steps when the puzzle is
 not solved. Each STEP is
   {"technique": NAME, "weight": W, "clue": CLUE, "text": TEXT,
-   "place": [[CELL, DIGIT], ...], "eliminate": [[CELL, DIGIT], ...]}
-with cells numbered 1-81 row by row.
+   "place": [[CELL, DIGIT], ...], "eliminate": [[CELL, DIGIT], ...],
+   "cells": [CELL, ...]}
+with cells numbered 1-81 row by row. "cells" holds the cells the step rests on,
+for a viewer to mark: a single's cell, the locked cells, a set, a fish's base
+cells, a wing's pivot and pincers, a chain's cells, a forcing chain's source.
 
 Exit status: as for rate.
 )";

@@ -70,6 +70,14 @@ std::string jsonPairs(const std::vector<steps::CellDigit>& pairs) {
     return out + "]";
 }
 
+std::string jsonCells(const std::vector<int>& cells) {
+    std::string out = "[";
+    for (const int c : cells) {
+        out += (out.size() > 1 ? ", " : "") + std::to_string(c);
+    }
+    return out + "]";
+}
+
 std::string jsonLine(const std::string& puzzle, const Explanation& e) {
     std::string out = "{\"puzzle\": " + jsonString(puzzle) +
                       ", \"status\": " + jsonString(statusName(e.status)) + ", \"rating\": ";
@@ -89,7 +97,8 @@ std::string jsonLine(const std::string& puzzle, const Explanation& e) {
                ", \"weight\": " + steps::WeightText(s.weight) +
                ", \"clue\": " + jsonString(steps::ClueText(s)) +
                ", \"text\": " + jsonString(s.text) + ", \"place\": " + jsonPairs(s.place) +
-               ", \"eliminate\": " + jsonPairs(s.eliminate) + "}";
+               ", \"eliminate\": " + jsonPairs(s.eliminate) + ", \"cells\": " + jsonCells(s.cells) +
+               "}";
     }
     return out + "]}\n";
 }

@@ -133,11 +133,6 @@
         <translation>die Ziffer %1</translation>
     </message>
     <message>
-        <source>Some digits clash: %1 repeats in %2, in %3.</source>
-        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
-        <translation>Ziffern widersprechen sich: %1 steht mehrfach in %2, in %3.</translation>
-    </message>
-    <message>
         <source>The %1 in %2 cannot be right.</source>
         <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
         <translation>Die %1 in %2 kann nicht stimmen.</translation>
@@ -153,6 +148,16 @@
     <message>
         <source>Every cell is filled: there is no step left.</source>
         <translation>Alle Felder sind ausgefüllt: Es bleibt kein Schritt.</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2.</source>
+        <extracomment>The hint refuses: %1 a digit that repeats in one row or column, %2 its cells (which name that row or column).</extracomment>
+        <translation>Ziffern widersprechen sich: %1 steht mehrfach in %2.</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2: %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.</extracomment>
+        <translation>Ziffern widersprechen sich: %1 steht mehrfach in %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -439,6 +444,11 @@
         <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
         <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
         <translation>kein logischer Schritt gefunden; eine Suche über alle Arten, das Gitter zu füllen, beweist, dass %1 nicht %2 enthalten kann, daher entfällt %2 in diesem Feld</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3, and %4</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements, %4 the removals beyond those the placements imply.</extracomment>
+        <translation>%1 führt zu %2, daher: %3, und %4</translation>
     </message>
 </context>
 <context>

@@ -133,11 +133,6 @@
         <translation>los %1</translation>
     </message>
     <message>
-        <source>Some digits clash: %1 repeats in %2, in %3.</source>
-        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
-        <translation>Hay números en conflicto: %1 se repite en %2, en %3.</translation>
-    </message>
-    <message>
         <source>The %1 in %2 cannot be right.</source>
         <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
         <translation>El %1 en %2 no puede ser correcto.</translation>
@@ -153,6 +148,16 @@
     <message>
         <source>Every cell is filled: there is no step left.</source>
         <translation>Todas las casillas están llenas: no queda ningún paso.</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2.</source>
+        <extracomment>The hint refuses: %1 a digit that repeats in one row or column, %2 its cells (which name that row or column).</extracomment>
+        <translation>Hay números en conflicto: %1 se repite en %2.</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2: %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.</extracomment>
+        <translation>Hay números en conflicto: %1 se repite en %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -439,6 +444,11 @@
         <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
         <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
         <translation>no se encontró ningún paso lógico; una búsqueda de todas las formas de completar el tablero demuestra que %1 no puede contener %2, así que %2 sale de esa casilla</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3, and %4</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements, %4 the removals beyond those the placements imply.</extracomment>
+        <translation>%1 lleva a %2, así que %3, y %4</translation>
     </message>
 </context>
 <context>

@@ -133,11 +133,6 @@
         <translation>les %1</translation>
     </message>
     <message>
-        <source>Some digits clash: %1 repeats in %2, in %3.</source>
-        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
-        <translation>Des chiffres se contredisent : %1 se répète dans %2, en %3.</translation>
-    </message>
-    <message>
         <source>The %1 in %2 cannot be right.</source>
         <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
         <translation>Le %1 en %2 ne peut pas être juste.</translation>
@@ -153,6 +148,16 @@
     <message>
         <source>Every cell is filled: there is no step left.</source>
         <translation>Toutes les cases sont remplies : il ne reste aucune étape.</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2.</source>
+        <extracomment>The hint refuses: %1 a digit that repeats in one row or column, %2 its cells (which name that row or column).</extracomment>
+        <translation>Des chiffres se contredisent : %1 se répète en %2.</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2: %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.</extracomment>
+        <translation>Des chiffres se contredisent : %1 se répète dans %2 : %3.</translation>
     </message>
 </context>
 <context>
@@ -439,6 +444,11 @@
         <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
         <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
         <translation>aucune étape logique trouvée ; une recherche de toutes les façons de compléter la grille prouve que %1 ne peut pas contenir %2, donc %2 quitte cette case</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3, and %4</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements, %4 the removals beyond those the placements imply.</extracomment>
+        <translation>%1 mène à %2, donc %3, et %4</translation>
     </message>
 </context>
 <context>

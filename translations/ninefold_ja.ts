@@ -128,11 +128,6 @@
         <translation>%1の配置</translation>
     </message>
     <message>
-        <source>Some digits clash: %1 repeats in %2, in %3.</source>
-        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
-        <translation>数字が重複しています：%1が%2の%3で重なっています。</translation>
-    </message>
-    <message>
         <source>The %1 in %2 cannot be right.</source>
         <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
         <translation>%2の%1は正しくありません。</translation>
@@ -148,6 +143,16 @@
     <message>
         <source>Every cell is filled: there is no step left.</source>
         <translation>すべてのマスが埋まっています：残りの手順はありません。</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2.</source>
+        <extracomment>The hint refuses: %1 a digit that repeats in one row or column, %2 its cells (which name that row or column).</extracomment>
+        <translation>数字が重複しています：%1が%2で重なっています。</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2: %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.</extracomment>
+        <translation>数字が重複しています：%1が%2の%3で重なっています。</translation>
     </message>
 </context>
 <context>
@@ -428,6 +433,11 @@
         <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
         <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
         <translation>論理的な手順が見つかりません。盤面を完成させるすべての方法を探索すると%1に%2は入らないので、そのマスから%2を除外</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3, and %4</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements, %4 the removals beyond those the placements imply.</extracomment>
+        <translation>%1%2に至るので、%3、さらに%4</translation>
     </message>
 </context>
 <context>

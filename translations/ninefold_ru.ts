@@ -138,11 +138,6 @@
         <translation>цифры %1</translation>
     </message>
     <message>
-        <source>Some digits clash: %1 repeats in %2, in %3.</source>
-        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
-        <translation>Цифры противоречат друг другу: %1 повторяется в %2, в %3.</translation>
-    </message>
-    <message>
         <source>The %1 in %2 cannot be right.</source>
         <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
         <translation>Цифра %1 в %2 не может быть верной.</translation>
@@ -158,6 +153,16 @@
     <message>
         <source>Every cell is filled: there is no step left.</source>
         <translation>Все клетки заполнены: шагов не осталось.</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2.</source>
+        <extracomment>The hint refuses: %1 a digit that repeats in one row or column, %2 its cells (which name that row or column).</extracomment>
+        <translation>Цифры противоречат друг другу: %1 повторяется в %2.</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2: %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.</extracomment>
+        <translation>Цифры противоречат друг другу: %1 повторяется в %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +455,11 @@
         <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
         <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
         <translation>логический шаг не найден; перебор всех способов заполнить поле доказывает, что в %1 не может стоять %2, поэтому %2 убирается из этой клетки</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3, and %4</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements, %4 the removals beyond those the placements imply.</extracomment>
+        <translation>%1 ведёт к %2, поэтому %3, а также %4</translation>
     </message>
 </context>
 <context>

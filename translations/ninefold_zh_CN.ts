@@ -128,11 +128,6 @@
         <translation>所有的%1</translation>
     </message>
     <message>
-        <source>Some digits clash: %1 repeats in %2, in %3.</source>
-        <extracomment>The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.</extracomment>
-        <translation>数字冲突：%1在%2中重复，位于%3。</translation>
-    </message>
-    <message>
         <source>The %1 in %2 cannot be right.</source>
         <extracomment>The hint refuses: the player&apos;s digit %1 in cell %2 is not the solution&apos;s.</extracomment>
         <translation>%2的%1不可能正确。</translation>
@@ -148,6 +143,16 @@
     <message>
         <source>Every cell is filled: there is no step left.</source>
         <translation>所有格都已填满：没有剩余步骤。</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2.</source>
+        <extracomment>The hint refuses: %1 a digit that repeats in one row or column, %2 its cells (which name that row or column).</extracomment>
+        <translation>数字冲突：%1在%2中重复。</translation>
+    </message>
+    <message>
+        <source>Some digits clash: %1 repeats in %2: %3.</source>
+        <extracomment>The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.</extracomment>
+        <translation>数字冲突：%1在%2中重复，位于%3。</translation>
     </message>
 </context>
 <context>
@@ -428,6 +433,11 @@
         <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
         <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
         <translation>未找到逻辑步骤；搜索完成盘面的所有方式证明%1不能为%2，所以从该格删去%2</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, so %3, and %4</source>
+        <extracomment>%1 the forcing chain&apos;s start, %2 the digits it leads to, %3 the placements, %4 the removals beyond those the placements imply.</extracomment>
+        <translation>%1导致%2，所以%3，并且%4</translation>
     </message>
 </context>
 <context>

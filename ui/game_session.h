@@ -58,7 +58,6 @@ class GameSession : public SearchHost {
     void picSolveHolder_MouseDown(int button, int shift, double x, double y);
     void picSolveHolder_MouseMove(int buttons, int shift, double x, double y);
     void picSolveHolder_MouseUp(int button, int shift, double x, double y);
-    void DrawCandidates();
 
     // Set by Esc in the wait window: a running search stops at its next pump.
     bool& EscPressed() { return escPressed_; }
@@ -103,6 +102,8 @@ class GameSession : public SearchHost {
     // The generator's numbers, seeded from the clock.
     void SeedRandom(uint64_t seed) { random_ = std::make_unique<SeededRandom>(seed); }
     bool HasCurrentCell() const { return currentCell_ >= 1 && currentCell_ <= kCellCount; }
+    // Shows the candidates the board holds, as of the last double-click on the panel.
+    void DrawCandidates();
 
     // The clipboard: Shift+Insert and Ctrl+V paste a board line, Ctrl+Insert and Ctrl+Shift+C
     // copy the board as one.

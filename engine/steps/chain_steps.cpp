@@ -135,13 +135,15 @@ std::optional<Step> FindXChain(const HintGrid& grid) {
     }
     const auto eliminations = eliminationsOf(best->targets, best->digit);
     const TextSource& source = *grid.texts;
-    return MakeStep(
-        source, Technique::XChain, ChainWeight(Technique::XChain, best->links()),
-        Sentence(source, texts::kChain,
-                 {CellName(best->cells.front(), source), CellName(best->cells.back(), source),
-                  std::to_string(best->digit), chainText(*best, " = ", source),
-                  EliminationText(eliminations, source)}),
-        {}, eliminations, {-1, best->digit});
+    Step step =
+        MakeStep(source, Technique::XChain, ChainWeight(Technique::XChain, best->links()),
+                 Sentence(source, texts::kChain,
+                          {CellName(best->cells.front(), source),
+                           CellName(best->cells.back(), source), std::to_string(best->digit),
+                           chainText(*best, " = ", source), EliminationText(eliminations, source)}),
+                 {}, eliminations, {-1, best->digit});
+    step.cells = best->cells;
+    return step;
 }
 
 namespace {
@@ -223,13 +225,15 @@ std::optional<Step> FindXYChain(const HintGrid& grid) {
                          {CellName(c, source), DigitsText(grid.masks[c], source)});
     }
     const auto eliminations = eliminationsOf(best->targets, best->digit);
-    return MakeStep(
+    Step step = MakeStep(
         source, Technique::XYChain,
         ChainWeight(Technique::XYChain, static_cast<int>(best->cells.size())),
         Sentence(source, texts::kChain,
                  {CellName(best->cells.front(), source), CellName(best->cells.back(), source),
                   std::to_string(best->digit), text, EliminationText(eliminations, source)}),
         {}, eliminations);
+    step.cells = best->cells;
+    return step;
 }
 
 }  // namespace ninefold::steps

@@ -71,6 +71,16 @@ struct FishSearch {
                      {std::to_string(digit), linesText(source, baseKind, bases),
                       linesText(source, crossKind, covers), EliminationText(eliminations, source)}),
             {}, eliminations, {-1, digit});
+        for (int b = 0; b < 9; ++b) {
+            if ((bases & Bit(b)) == 0) {
+                continue;
+            }
+            for (const uint8_t c : kUnits[baseFirst + b]) {
+                if (grid.Has(c, digit)) {
+                    step->cells.push_back(c);
+                }
+            }
+        }
         return true;
     }
 };

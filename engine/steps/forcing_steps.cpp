@@ -33,8 +33,8 @@ struct Conclusion {
     std::vector<CellDigit> eliminate;
 };
 
-// What every one of the branches (cell, digit) forces alike, keeping only the conclusions of
-// the shortest length. None when some branch contradicts: that is a trial's business.
+// Everything every one of the branches (cell, digit) forces alike, its length that of the
+// shortest conclusion. None when some branch contradicts: that is a trial's business.
 Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
                             const std::vector<CellDigit>& sources) {
     std::vector<const AssumptionBranch*> branches;
@@ -44,14 +44,10 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
             return {};
         }
     }
-    Conclusion best;
-    auto offer = [&best](int length, CellDigit cd, bool placement) {
-        if (length < best.length) {
-            best = Conclusion{length, {}, {}};
-        }
-        if (length == best.length) {
-            (placement ? best.place : best.eliminate).push_back(cd);
-        }
+    Conclusion all;
+    auto offer = [&all](int length, CellDigit cd, bool placement) {
+        all.length = std::min(all.length, length);
+        (placement ? all.place : all.eliminate).push_back(cd);
     };
     for (int c = 1; c <= kCellCount; ++c) {
         if (grid.digits[c] != 0) {
@@ -87,10 +83,14 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
                   true);
         }
     }
-    if (!best.place.empty()) {
-        best.eliminate.clear();  // a placement says more than the removals beside it
-    }
-    return best;
+    // A placement says the removals it implies itself: its cell's other digits, and its digit
+    // in the cells it sees.
+    std::erase_if(all.eliminate, [&all](const CellDigit& e) {
+        return std::any_of(all.place.begin(), all.place.end(), [&e](const CellDigit& p) {
+            return p.cell == e.cell || (p.digit == e.digit && Sees(p.cell, e.cell));
+        });
+    });
+    return all;
 }
 
 // The start of the chain (`source`) and where all its branches lead.
@@ -107,7 +107,11 @@ std::string conclusionText(const std::string& start, const Conclusion& c,
             leads = leads.empty() ? lead : Sentence(source, texts::kListLast, {leads, lead});
             takes = takes.empty() ? take : Sentence(source, texts::kListLast, {takes, take});
         }
-        return Sentence(source, texts::kForcingPlaces, {start, leads, takes});
+        if (c.eliminate.empty()) {
+            return Sentence(source, texts::kForcingPlaces, {start, leads, takes});
+        }
+        return Sentence(source, texts::kForcingPlacesAndRemovals,
+                        {start, leads, takes, EliminationText(c.eliminate, source)});
     }
     return Sentence(source, texts::kForcingRemovals, {start, EliminationText(c.eliminate, source)});
 }
@@ -116,11 +120,19 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
     const TextSource& source = *grid.texts;
     Conclusion best;
     std::string start;
+    std::vector<int> sourceCells;
     auto consider = [&](const std::vector<CellDigit>& sources, const std::string& what) {
         Conclusion c = commonConclusion(grid, cache, sources);
         if (c.length < best.length) {
             best = std::move(c);
             start = what;
+            sourceCells.clear();
+            for (const CellDigit& s : sources) {
+                if (std::find(sourceCells.begin(), sourceCells.end(), s.cell) ==
+                    sourceCells.end()) {
+                    sourceCells.push_back(s.cell);
+                }
+            }
         }
     };
     for (int c = 1; c <= kCellCount; ++c) {
@@ -160,9 +172,11 @@ std::optional<Step> forcingChain(const HintGrid& grid, BranchCache& cache) {
     if (best.length >= 1000) {
         return std::nullopt;
     }
-    return MakeStep(source, Technique::ForcingChain,
-                    ChainWeight(Technique::ForcingChain, best.length),
-                    conclusionText(start, best, source), best.place, best.eliminate);
+    Step step =
+        MakeStep(source, Technique::ForcingChain, ChainWeight(Technique::ForcingChain, best.length),
+                 conclusionText(start, best, source), best.place, best.eliminate);
+    step.cells = std::move(sourceCells);
+    return step;
 }
 
 std::optional<Step> trial(const HintGrid& grid, BranchCache& cache) {
@@ -184,10 +198,12 @@ std::optional<Step> trial(const HintGrid& grid, BranchCache& cache) {
         return std::nullopt;
     }
     const TextSource& source = *grid.texts;
-    return MakeStep(source, Technique::Trial, ChainWeight(Technique::Trial, bestLength),
-                    CountedSentence(source, texts::kTrial, bestLength,
-                                    {std::to_string(best.digit), CellName(best.cell, source)}),
-                    {}, {best});
+    Step step = MakeStep(source, Technique::Trial, ChainWeight(Technique::Trial, bestLength),
+                         CountedSentence(source, texts::kTrial, bestLength,
+                                         {std::to_string(best.digit), CellName(best.cell, source)}),
+                         {}, {best});
+    step.cells = {best.cell};
+    return step;
 }
 
 }  // namespace
@@ -214,10 +230,12 @@ std::optional<Step> FindTrialBySearch(const HintGrid& grid, const DigitGrid& sol
     const uint16_t wrong = static_cast<uint16_t>(grid.masks[bestCell] & ~Bit(solution[bestCell]));
     const CellDigit e{static_cast<uint8_t>(bestCell), static_cast<uint8_t>(LowestOf(wrong))};
     const TextSource& source = *grid.texts;
-    return MakeStep(source, Technique::TrialBySearch, InfoOf(Technique::TrialBySearch).weight,
-                    Sentence(source, texts::kTrialBySearch,
-                             {CellName(e.cell, source), std::to_string(e.digit)}),
-                    {}, {e});
+    Step step = MakeStep(source, Technique::TrialBySearch, InfoOf(Technique::TrialBySearch).weight,
+                         Sentence(source, texts::kTrialBySearch,
+                                  {CellName(e.cell, source), std::to_string(e.digit)}),
+                         {}, {e});
+    step.cells = {e.cell};
+    return step;
 }
 
 }  // namespace ninefold::steps

@@ -32,10 +32,14 @@ std::optional<Hint> clash(const DigitGrid& digits, const TextSource& source) {
             cells.push_back(c);
         }
     }
+    // Cells of one row or column already name their line; a box's do not.
+    const bool box = repeated->unit >= 18;
     return refusal(HintKind::Clash,
-                   Sentence(source, texts::kClash,
-                            {std::to_string(repeated->digit), UnitName(repeated->unit, source),
-                             CellsText(cells, source)}),
+                   box ? Sentence(source, texts::kClashInBox,
+                                  {std::to_string(repeated->digit),
+                                   UnitName(repeated->unit, source), CellsText(cells, source)})
+                       : Sentence(source, texts::kClash,
+                                  {std::to_string(repeated->digit), CellsText(cells, source)}),
                    cells.front());
 }
 

@@ -84,6 +84,17 @@ std::optional<HiddenSingle> directSingle(const HintGrid& grid, const Lock& lock)
     return std::nullopt;
 }
 
+// The cells of the first unit that still hold the locked digit: all lie in the second.
+std::vector<int> lockedCells(const HintGrid& grid, const Lock& lock) {
+    std::vector<int> cells;
+    for (const uint8_t c : kUnits[lock.from]) {
+        if (grid.Has(c, lock.digit)) {
+            cells.push_back(c);
+        }
+    }
+    return cells;
+}
+
 }  // namespace
 
 std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
@@ -108,9 +119,11 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
             if (const std::optional<HiddenSingle> single = directSingle(grid, lock)) {
                 const Technique t =
                     isPointing ? Technique::DirectPointing : Technique::DirectClaiming;
-                return MakeStep(source, t, InfoOf(t).weight,
-                                confined(lock, SingleText(*single, source)), {single->placement},
-                                {}, {lock.from});
+                Step step = MakeStep(source, t, InfoOf(t).weight,
+                                     confined(lock, SingleText(*single, source)),
+                                     {single->placement}, {}, {lock.from});
+                step.cells = lockedCells(grid, lock);
+                return step;
             }
         }
     }
@@ -118,9 +131,11 @@ std::optional<Step> FindLockedCandidates(const HintGrid& grid) {
         if (!locks->empty()) {
             const Lock& lock = locks->front();
             const Technique t = locks == &pointing ? Technique::Pointing : Technique::Claiming;
-            return MakeStep(source, t, InfoOf(t).weight,
-                            confined(lock, EliminationText(lock.eliminations, source)), {},
-                            lock.eliminations, {lock.from});
+            Step step = MakeStep(source, t, InfoOf(t).weight,
+                                 confined(lock, EliminationText(lock.eliminations, source)), {},
+                                 lock.eliminations, {lock.from});
+            step.cells = lockedCells(grid, lock);
+            return step;
         }
     }
     return std::nullopt;

@@ -57,11 +57,13 @@ std::optional<Step> FindFullHouse(const HintGrid& grid) {
         }
         const int digit = LowestOf(missing);
         const TextSource& source = *grid.texts;
-        return MakeStep(
+        Step step = MakeStep(
             source, Technique::FullHouse, InfoOf(Technique::FullHouse).weight,
             Sentence(source, texts::kFullHouse,
                      {CellName(empty, source), UnitName(u, source), std::to_string(digit)}),
             {{static_cast<uint8_t>(empty), static_cast<uint8_t>(digit)}}, {}, {u});
+        step.cells = {empty};
+        return step;
     }
     return std::nullopt;
 }
@@ -73,8 +75,10 @@ std::optional<Step> FindHiddenSingle(const HintGrid& grid, bool inBoxes) {
         return std::nullopt;
     }
     const Technique t = inBoxes ? Technique::HiddenSingleBox : Technique::HiddenSingleLine;
-    return MakeStep(*grid.texts, t, InfoOf(t).weight, SingleText(*single, *grid.texts),
-                    {single->placement}, {}, {single->unit});
+    Step step = MakeStep(*grid.texts, t, InfoOf(t).weight, SingleText(*single, *grid.texts),
+                         {single->placement}, {}, {single->unit});
+    step.cells = {single->placement.cell};
+    return step;
 }
 
 std::optional<Step> FindNakedSingle(const HintGrid& grid) {
@@ -82,10 +86,12 @@ std::optional<Step> FindNakedSingle(const HintGrid& grid) {
         if (grid.digits[c] == 0 && CountOf(grid.masks[c]) == 1) {
             const int digit = LowestOf(grid.masks[c]);
             const TextSource& source = *grid.texts;
-            return MakeStep(
+            Step step = MakeStep(
                 source, Technique::NakedSingle, InfoOf(Technique::NakedSingle).weight,
                 Sentence(source, texts::kNakedSingle, {CellName(c, source), std::to_string(digit)}),
                 {{static_cast<uint8_t>(c), static_cast<uint8_t>(digit)}}, {});
+            step.cells = {c};
+            return step;
         }
     }
     return std::nullopt;

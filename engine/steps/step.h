@@ -29,6 +29,9 @@ struct Step {
     std::vector<CellDigit> place;
     std::vector<CellDigit> eliminate;
     Look look;  // unset: the box of the first cell the step changes
+    // The cells the step rests on (a single's cell, the locked cells, a set, a fish's base
+    // cells, a wing's pivot and pincers, a chain), 1-81, for a viewer to mark.
+    std::vector<int> cells;
 };
 
 }  // namespace ninefold::steps

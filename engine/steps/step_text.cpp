@@ -170,7 +170,8 @@ Step MakeStep(const TextSource& source, Technique technique, int weight, const s
                 Sentence(source, texts::kStep, {TechniqueName(technique, source), body}),
                 place,
                 eliminate,
-                look};
+                look,
+                {}};
 }
 
 std::string ClueText(const Step& step, const TextSource& source) {

@@ -50,9 +50,13 @@ inline constexpr TextTemplate kClueA{NINEFOLD_TEXT("Hints", "Look at %1: a %2.")
 inline constexpr TextTemplate kClueAn{NINEFOLD_TEXT("Hints", "Look at %1: an %2.")};
 //: In the clue, every place of digit %1 in the grid.
 inline constexpr TextTemplate kClueDigit{NINEFOLD_TEXT("Hints", "the %1s")};
-//: The hint refuses: %1 a digit, %2 the row, column or box it repeats in, %3 its cells.
+//: The hint refuses: %1 a digit that repeats in one row or column, %2 its cells (which name
+//: that row or column).
 inline constexpr TextTemplate kClash{
-    NINEFOLD_TEXT("Hints", "Some digits clash: %1 repeats in %2, in %3.")};
+    NINEFOLD_TEXT("Hints", "Some digits clash: %1 repeats in %2.")};
+//: The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.
+inline constexpr TextTemplate kClashInBox{
+    NINEFOLD_TEXT("Hints", "Some digits clash: %1 repeats in %2: %3.")};
 //: The hint refuses: the player's digit %1 in cell %2 is not the solution's.
 inline constexpr TextTemplate kWrongDigit{NINEFOLD_TEXT("Hints", "The %1 in %2 cannot be right.")};
 inline constexpr TextTemplate kNoSolution{
@@ -132,6 +136,10 @@ inline constexpr TextTemplate kEachDigitOf{NINEFOLD_TEXT("Steps", "each digit %1
 inline constexpr TextTemplate kEachPlaceOf{NINEFOLD_TEXT("Steps", "each place of %1 in %2 (%3)")};
 //: %1 the forcing chain's start, %2 the digits it leads to, %3 the placements.
 inline constexpr TextTemplate kForcingPlaces{NINEFOLD_TEXT("Steps", "%1 leads to %2, so %3")};
+//: %1 the forcing chain's start, %2 the digits it leads to, %3 the placements, %4 the removals
+//: beyond those the placements imply.
+inline constexpr TextTemplate kForcingPlacesAndRemovals{
+    NINEFOLD_TEXT("Steps", "%1 leads to %2, so %3, and %4")};
 inline constexpr TextTemplate kForcingRemovals{
     NINEFOLD_TEXT("Steps", "%1 leads to the same removals, so %2")};
 //: In a forcing chain: digit %1 in cell %2.

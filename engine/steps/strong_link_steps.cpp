@@ -166,13 +166,18 @@ std::optional<Step> stepOf(const Link& a, const Link& b, int digit, const CellSe
                     {static_cast<uint8_t>(targets.Take()), static_cast<uint8_t>(digit)});
             }
             const std::string d = std::to_string(digit);
-            return MakeStep(
+            Step step = MakeStep(
                 source, pattern.technique, pattern.weight,
                 Sentence(source, texts::kTwoStrongLinks,
                          {UnitName(a.unit, source), d, endName(nearA, source),
                           endName(farA, source), UnitName(b.unit, source), endName(nearB, source),
                           endName(farB, source), EliminationText(eliminations, source)}),
                 {}, eliminations, {-1, digit});
+            for (const End* end : {&nearA, &farA, &nearB, &farB}) {
+                const std::vector<int> cells = end->list();
+                step.cells.insert(step.cells.end(), cells.begin(), cells.end());
+            }
+            return step;
         }
     }
     return std::nullopt;

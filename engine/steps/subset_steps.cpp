@@ -74,6 +74,7 @@ std::optional<Step> FindNakedSubset(const HintGrid& grid, int size) {
                          {UnitName(u, source), PlacesText(u, members, source),
                           DigitsText(digits, source), EliminationText(eliminations, source)}),
                 {}, eliminations, {u});
+            step->cells = members;
             return true;
         };
         forEachSubset(items, usable, size, found);
@@ -136,6 +137,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                                  {unit, digitList, places, std::to_string(single->placement.digit),
                                   CellName(single->placement.cell, source)}),
                         {single->placement}, {}, {u});
+                    direct->cells = members;
                     return true;
                 }
             }
@@ -146,6 +148,7 @@ std::optional<Step> FindHiddenSubset(const HintGrid& grid, int size) {
                     Sentence(source, texts::kHiddenSubset,
                              {unit, digitList, places, EliminationText(eliminations, source)}),
                     {}, eliminations, {u});
+                plain->cells = members;
             }
             return false;
         };

@@ -171,6 +171,9 @@ std::optional<Step> FindUniqueRectangle(const HintGrid& grid) {
                                 continue;
                             }
                             auto step = rectangleStep(grid, cells, pair);
+                            if (step) {
+                                step->cells.assign(cells.begin(), cells.end());
+                            }
                             if (step && (!best || step->weight < best->weight)) {
                                 best = std::move(step);
                             }
@@ -216,10 +219,12 @@ std::optional<Step> FindBugPlusOne(const HintGrid& grid) {
         }
         if (deadly) {
             const TextSource& source = *grid.texts;
-            return MakeStep(
+            Step step = MakeStep(
                 source, Technique::BugPlusOne, InfoOf(Technique::BugPlusOne).weight,
                 Sentence(source, texts::kBugPlusOne, {std::to_string(d), CellName(odd, source)}),
                 {{static_cast<uint8_t>(odd), static_cast<uint8_t>(d)}}, {});
+            step.cells = {odd};
+            return step;
         }
     }
     return std::nullopt;

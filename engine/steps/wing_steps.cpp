@@ -51,12 +51,14 @@ std::optional<Step> findWing(const HintGrid& grid, bool xyz) {
                 }
                 const Technique tech = xyz ? Technique::XYZWing : Technique::XYWing;
                 const TextSource& source = *grid.texts;
-                return MakeStep(source, tech, InfoOf(tech).weight,
-                                Sentence(source, xyz ? texts::kXYZWing : texts::kXYWing,
-                                         {withCandidates(grid, pivot), withCandidates(grid, a),
-                                          withCandidates(grid, b), std::to_string(z),
-                                          EliminationText(eliminations, source)}),
-                                {}, eliminations, {17 + BoxOf(pivot), 0});
+                Step step = MakeStep(source, tech, InfoOf(tech).weight,
+                                     Sentence(source, xyz ? texts::kXYZWing : texts::kXYWing,
+                                              {withCandidates(grid, pivot), withCandidates(grid, a),
+                                               withCandidates(grid, b), std::to_string(z),
+                                               EliminationText(eliminations, source)}),
+                                     {}, eliminations, {17 + BoxOf(pivot), 0});
+                step.cells = {pivot, a, b};
+                return step;
             }
         }
     }

@@ -57,14 +57,16 @@ TEST(CliExplain, JsonObjectPerPuzzle) {
         "\", \"status\": \"solved\", \"rating\": {\"er\": 1.0, \"ep\": 1.0, \"ed\": 1.0, "
         "\"level\": \"easy\"}, \"steps\": [{\"technique\": \"Full house\", \"weight\": 1.0, "
         "\"clue\": \"Look at row 1: a full house.\", \"text\": \"Full house: row 1, column 1 is the last empty cell of row 1, so it takes "
-        "1.\", \"place\": [[1, 1]], \"eliminate\": []}]}\n";
+        "1.\", \"place\": [[1, 1]], \"eliminate\": [], \"cells\": [1]}]}\n";
     const std::string second = "{\"puzzle\": \"" + kNoSolution +
                                "\", \"status\": \"no-solution\", \"rating\": null, "
                                "\"steps\": []}\n";
     ASSERT_TRUE(run.out.starts_with(first + second)) << run.out;
     const std::string third = run.out.substr(first.size() + second.size());
     EXPECT_NE(third.find("{\"technique\": \"Pointing\", \"weight\": 2.6, "), std::string::npos);
-    EXPECT_NE(third.find("\"place\": [], \"eliminate\": [[3, 5], [12, 5], [21, 5]]}"),
+    // The cells the pointing rests on: those of box 4 that hold 5, all in column 3.
+    EXPECT_NE(third.find("\"place\": [], \"eliminate\": [[3, 5], [12, 5], [21, 5]], "
+                         "\"cells\": [39, 48]}"),
               std::string::npos);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
     EXPECT_EQ(run.status, 1);

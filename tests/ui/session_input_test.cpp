@@ -158,8 +158,8 @@ TEST_F(SessionInputTest, PanelShowsTheCandidatesOfTheLastDoubleClick) {
         ASSERT_EQ(view.candidates[i], kAll) << "box " << i;
     }
     session.board().SetCell(1, 4, true, BackColour::White);
-    session.DrawCandidates();
     EXPECT_EQ(view.candidates[2], kAll);
+    EXPECT_EQ(session.board().Candidates(2, 4), 4);  // kept until the next double-click
     session.picSolveHolder_DblClick();
     EXPECT_EQ(view.candidates[1], (std::array<uint8_t, 9>{}));
     EXPECT_EQ(view.candidates[2], (std::array<uint8_t, 9>{1, 2, 3, 0, 5, 6, 7, 8, 9}));

@@ -69,8 +69,7 @@ TEST_F(SessionTest, HintKeyGivesAClueThenTheHintAndWritesNothing) {
     session.Ninefold_KeyDown(2, KeyCode::Digit0 + 4, 0);
     puzzle = digits();
     EXPECT_EQ(pressHint(),
-              (Shown{Box::Exclamation,
-                     "Some digits clash: 4 repeats in row 1, in row 1, columns 1 and 2."}));
+              (Shown{Box::Exclamation, "Some digits clash: 4 repeats in row 1, columns 1 and 2."}));
     EXPECT_EQ(view.focused, 1);
     // An 8 there clashes with nothing but cannot be right.
     session.Ninefold_KeyDown(2, KeyCode::Digit0 + 8, 0);

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "engine/board_text.h"
+#include "engine/solution_count.h"
 #include "engine/steps/hint.h"
 #include "engine/steps/puzzle_rating.h"
-#include "engine/solution_count.h"
 #include "tests/engine/fixtures.h"
 
 namespace ninefold::steps {
@@ -122,11 +122,13 @@ TEST(NextHint, StepsUpToADigitOrWhyThereIsNone) {
         // It starts with a pointing, which writes no digit: the hint goes on to the first that
         // does, and the frame goes there.
         {"4...7.1....19.46.5.....1......7....2..2.3....847..6....14...8.6.2....3..6...9....",
-         HintKind::Step, "Pointing: in box 4, the digit 3 lies only in row 4, so 3 leaves row 4, column 8.",
+         HintKind::Step,
+         "Pointing: in box 4, the digit 3 lies only in row 4, so 3 leaves row 4, column 8.",
          " Then naked single: row 4, column 7 can hold only 4.", "Look at box 4: a pointing.", 34},
         {"5...5" + std::string(76, '.'), HintKind::Clash,
-         "Some digits clash: 5 repeats in row 1, in row 1, columns 1 and 5.", "", "",
-         1},
+         "Some digits clash: 5 repeats in row 1, columns 1 and 5.", "", "", 1},
+        {"5.........5" + std::string(70, '.'), HintKind::Clash,
+         "Some digits clash: 5 repeats in box 1: row 1, column 1 and row 2, column 2.", "", "", 1},
         {wrong, HintKind::NoSolution, "No solution keeps the digits on the board.", "", "", 0},
         {std::string(81, '.'), HintKind::SeveralSolutions,
          "The digits on the board allow more than one solution, so no step follows from them.", "",

@@ -4,12 +4,14 @@
 // candidates.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "engine/solution_count.h"
 #include "engine/steps/fish_steps.h"
 #include "engine/steps/locked_candidates.h"
+#include "engine/steps/puzzle_rating.h"
 #include "engine/steps/step_finder.h"
 #include "engine/steps/subset_steps.h"
 
@@ -131,6 +133,7 @@ TEST(StepTechniques, EachIsTheEasiestStepOnItsBoard) {
         EXPECT_EQ(step->technique, row.technique) << step->text;
         EXPECT_EQ(compact(step->place), row.place);
         EXPECT_EQ(compact(step->eliminate), row.eliminate);
+        EXPECT_FALSE(step->cells.empty()) << "a viewer has no cells to mark";
         for (const CellDigit& p : step->place) {
             EXPECT_EQ(solution[p.cell], p.digit);
         }
@@ -251,6 +254,24 @@ TEST(StepTechniques, QuadsAndJellyfishOnHandSetCandidates) {
     EXPECT_EQ(jellyfish->technique, Technique::Jellyfish);
     EXPECT_EQ(jellyfish->eliminate.size(), 20U);
     EXPECT_EQ(jellyfish->eliminate.front(), (CellDigit{37, 1}));
+}
+
+// A forcing chain takes everything its source proves, not only its shortest conclusion: here
+// both digits of row 5, column 4 remove 1 from five cells and 7 from a sixth.
+TEST(StepTechniques, AForcingChainTakesEverythingItsSourceProves) {
+    const DigitGrid digits = digitsOf(
+        ".524.........7.1..............8.2...3.....6...9.5.....1.6.3...........897........");
+    DigitGrid solution{};
+    ASSERT_EQ(JudgeSolutions(digits, solution), Solutions::One);
+    const Explanation explanation = ExplainPuzzle(digits);
+    const auto chain =
+        std::find_if(explanation.steps.begin(), explanation.steps.end(),
+                     [](const Step& s) { return s.technique == Technique::ForcingChain; });
+    ASSERT_NE(chain, explanation.steps.end());
+    EXPECT_EQ(compact(chain->eliminate), "39=1 41=1 44=1 45=1 50=1 69=7") << chain->text;
+    for (const CellDigit& e : chain->eliminate) {
+        EXPECT_NE(solution[e.cell], e.digit);
+    }
 }
 
 }  // namespace
