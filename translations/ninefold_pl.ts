@@ -126,16 +126,16 @@
     <message>
         <source>Look at %1: a %2.</source>
         <extracomment>The clue: where to look (%1: a unit, or &quot;the 4s&quot;) and the technique (%2), in lower case unless its name is spelled with capitals. Two forms only for English&apos;s &quot;a&quot; and &quot;an&quot;.</extracomment>
-        <translation>Spójrz na %1: %2.</translation>
+        <translation>%2 — szukaj w %1.</translation>
     </message>
     <message>
         <source>Look at %1: an %2.</source>
-        <translation>Spójrz na %1: %2.</translation>
+        <translation>%2 — szukaj w %1.</translation>
     </message>
     <message>
         <source>the %1s</source>
         <extracomment>In the clue, every place of digit %1 in the grid.</extracomment>
-        <translation>cyfry %1</translation>
+        <translation>rozmieszczeniu cyfry %1</translation>
     </message>
     <message>
         <source>The %1 in %2 cannot be right.</source>
@@ -162,7 +162,7 @@
     <message>
         <source>Some digits clash: %1 repeats in %2: %3.</source>
         <extracomment>The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.</extracomment>
-        <translation>Cyfry są sprzeczne: %1 powtarza się w %2: %3.</translation>
+        <translation>Cyfry są sprzeczne: %1 powtarza się w %2: w %3.</translation>
     </message>
 </context>
 <context>
@@ -228,55 +228,55 @@
     <message>
         <source>row %1, column %2</source>
         <extracomment>A cell: %1 is its row, %2 its column, both 1 to 9.</extracomment>
-        <translation>wiersz %1, kolumna %2</translation>
+        <translation>wierszu %1, kolumnie %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation>wiersz %1</translation>
+        <translation>wierszu %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation>kolumna %1</translation>
+        <translation>kolumnie %1</translation>
     </message>
     <message>
         <source>box %1</source>
-        <translation>blok %1</translation>
+        <translation>bloku %1</translation>
     </message>
     <message numerus="yes">
         <source>row(s) %1</source>
         <extracomment>Several rows or columns of the grid; %1 lists their numbers (&quot;1, 4 and 7&quot;). %n: how many.</extracomment>
         <translation>
-            <numerusform>wiersz %1</numerusform>
-            <numerusform>wiersze %1</numerusform>
-            <numerusform>wiersze %1</numerusform>
+            <numerusform>wierszu %1</numerusform>
+            <numerusform>wierszach %1</numerusform>
+            <numerusform>wierszach %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>column(s) %1</source>
         <translation>
-            <numerusform>kolumna %1</numerusform>
-            <numerusform>kolumny %1</numerusform>
-            <numerusform>kolumny %1</numerusform>
+            <numerusform>kolumnie %1</numerusform>
+            <numerusform>kolumnach %1</numerusform>
+            <numerusform>kolumnach %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>row %1, column(s) %2</source>
         <extracomment>Cells of one row: %1 the row, %2 their columns (&quot;1–3 and 7&quot;). %n: how many columns.</extracomment>
         <translation>
-            <numerusform>wiersz %1, kolumna %2</numerusform>
-            <numerusform>wiersz %1, kolumny %2</numerusform>
-            <numerusform>wiersz %1, kolumny %2</numerusform>
+            <numerusform>wierszu %1, kolumnie %2</numerusform>
+            <numerusform>wierszu %1, kolumnach %2</numerusform>
+            <numerusform>wierszu %1, kolumnach %2</numerusform>
         </translation>
     </message>
     <message>
         <source>rows %1, column %2</source>
         <extracomment>Cells of one column: %1 their rows (&quot;2 and 5&quot;), %2 the column.</extracomment>
-        <translation>wiersze %1, kolumna %2</translation>
+        <translation>wierszach %1, kolumnie %2</translation>
     </message>
     <message>
         <source>rows %1 and %2, columns %3 and %4</source>
         <extracomment>The four corners of a rectangle: rows %1 and %2, columns %3 and %4.</extracomment>
-        <translation>wiersze %1 i %2, kolumny %3 i %4</translation>
+        <translation>wierszach %1 i %2, kolumnach %3 i %4</translation>
     </message>
     <message>
         <source>%1–%2</source>
@@ -306,9 +306,9 @@
         <source>%1 leave(s) %2</source>
         <extracomment>Candidates a step removes: %1 the digits (&quot;7 and 8&quot;), %2 the cells. %n: how many digits.</extracomment>
         <translation>
-            <numerusform>%1 znika z %2</numerusform>
-            <numerusform>%1 znikają z %2</numerusform>
-            <numerusform>%1 znikają z %2</numerusform>
+            <numerusform>w %2 skreśla się %1</numerusform>
+            <numerusform>w %2 skreśla się %1</numerusform>
+            <numerusform>w %2 skreśla się %1</numerusform>
         </translation>
     </message>
     <message>
@@ -324,7 +324,7 @@
     <message>
         <source>%1 takes %2</source>
         <extracomment>In a forcing chain: cell %1 takes digit %2.</extracomment>
-        <translation>%1 otrzymuje %2</translation>
+        <translation>w %1 stoi %2</translation>
     </message>
 </context>
 <context>
@@ -332,7 +332,7 @@
     <message>
         <source>%1: %2.</source>
         <extracomment>A step of a hint: %1 the technique&apos;s name, %2 what it shows.</extracomment>
-        <translation>%1: %2.</translation>
+        <translation>„%1”: %2.</translation>
     </message>
     <message>
         <source>Then %1</source>
@@ -342,12 +342,12 @@
     <message>
         <source>%1 is the last empty cell of %2, so it takes %3</source>
         <extracomment>%1 a cell, %2 its row, column or box, %3 the digit.</extracomment>
-        <translation>%1 to ostatnie puste pole w %2, więc otrzymuje %3</translation>
+        <translation>ostatnie puste pole w %2 jest w %1, więc stoi tam %3</translation>
     </message>
     <message>
         <source>%1 can hold only %2</source>
         <extracomment>%1 a cell, %2 the one digit left for it.</extracomment>
-        <translation>%1 może zawierać tylko %2</translation>
+        <translation>w %1 może stać tylko %2</translation>
     </message>
     <message>
         <source>%1 can go only in %2 within %3</source>
@@ -357,81 +357,81 @@
     <message>
         <source>in %1, the digit %2 lies only in %3, so %4</source>
         <extracomment>%1 a box or line, %2 a digit, %3 the line or box its places there lie in, %4 what follows: a hidden single or the removed candidates.</extracomment>
-        <translation>w %1 cyfra %2 leży tylko w %3, więc %4</translation>
+        <translation>w %1 cyfra %2 może stać tylko w %3, więc %4</translation>
     </message>
     <message>
         <source>in %1, %2 hold only the digits %3, so %4</source>
         <extracomment>%1 a unit, %2 the cells there, %3 the digits, %4 the removed candidates.</extracomment>
-        <translation>w %1 pola %2 zawierają tylko cyfry %3, więc %4</translation>
+        <translation>w %1 pola w %2 zawierają tylko cyfry %3, więc %4</translation>
     </message>
     <message>
         <source>in %1, the digits %2 must fill %3, so %4</source>
         <extracomment>%1 a unit, %2 the digits, %3 the cells they must fill, %4 the removed candidates.</extracomment>
-        <translation>w %1 cyfry %2 muszą wypełnić %3, więc %4</translation>
+        <translation>w %1 cyfry %2 muszą stać w %3, więc %4</translation>
     </message>
     <message>
         <source>in %1, the digits %2 must fill %3, so %4 can go only in %5</source>
         <extracomment>As the hidden subset, then the single it leads to: digit %4 in cell %5.</extracomment>
-        <translation>w %1 cyfry %2 muszą wypełnić %3, więc %4 może stać tylko w %5</translation>
+        <translation>w %1 cyfry %2 muszą stać w %3, więc %4 może stać tylko w %5</translation>
     </message>
     <message>
         <source>%1 lies in %2 only within %3, so %4</source>
         <extracomment>%1 a digit, %2 the rows (or columns) it lies in, %3 the columns (or rows), %4 the removals.</extracomment>
-        <translation>%1 leży w %2 tylko w obrębie %3, więc %4</translation>
+        <translation>w %2 cyfra %1 może stać tylko w %3, więc %4</translation>
     </message>
     <message>
         <source>in %1, %2 can go only in %3 or %4, and in %5 only in %6 or %7; as %3 and %6 cannot both hold %2, either %4 or %7 holds it, so %8</source>
         <extracomment>Two strong links of digit %2: in unit %1 its places %3 and %4, in unit %5 its places %6 and %7; %3 and %6 see each other. %8 the removals.</extracomment>
-        <translation>w %1 cyfra %2 może stać tylko w %3 lub %4, a w %5 tylko w %6 lub %7; ponieważ %3 i %6 nie mogą obie zawierać %2, zawiera ją %4 lub %7, więc %8</translation>
+        <translation>w %1 cyfra %2 może stać tylko w %3 lub w %4, a w %5 — tylko w %6 lub w %7; ponieważ %2 nie może stać jednocześnie w %3 i w %6, stoi w %4 lub w %7, więc %8</translation>
     </message>
     <message>
         <source>pivot %1 with %2 and %3: one of the pincers holds %4, so %5</source>
         <extracomment>%1 the pivot, %2 and %3 the pincers, each with its candidates; %4 a digit, %5 the removals.</extracomment>
-        <translation>oś %1 z %2 i %3: jedno z ramion zawiera %4, więc %5</translation>
+        <translation>oś w %1, ramiona w %2 i w %3: w jednym z ramion stoi %4, więc %5</translation>
     </message>
     <message>
         <source>pivot %1 with %2 and %3: one of the three holds %4, so %5</source>
-        <translation>oś %1 z %2 i %3: jedno z trzech pól zawiera %4, więc %5</translation>
+        <translation>oś w %1, ramiona w %2 i w %3: w jednym z tych trzech pól stoi %4, więc %5</translation>
     </message>
     <message>
         <source>either %1 or %2 holds %3 (the chain %4), so %5</source>
         <extracomment>%1 and %2 the chain&apos;s ends, %3 the digit, %4 the chain, %5 the removals.</extracomment>
-        <translation>%1 lub %2 zawiera %3 (łańcuch %4), więc %5</translation>
+        <translation>w %1 lub w %2 stoi %3 (ogniwa łańcucha w %4), więc %5</translation>
     </message>
     <message>
         <source>%1 would let %2 swap places unless %3 holds another digit, so %4</source>
         <extracomment>Unique rectangle: %1 the corners, %2 the two digits, %3 the cell, %4 the removals.</extracomment>
-        <translation>%1 pozwoliłyby zamienić %2 miejscami, gdyby %3 nie zawierało innej cyfry, więc %4</translation>
+        <translation>pola w %1 pozwoliłyby zamienić %2 miejscami, gdyby w %3 nie było innej cyfry, więc %4</translation>
     </message>
     <message>
         <source>%1 would let %2 swap places unless %3 is in %4 or %5, so %6</source>
         <extracomment>%1 the corners, %2 the two digits, %3 the extra digit, %4 and %5 two cells, %6 removals.</extracomment>
-        <translation>%1 pozwoliłyby zamienić %2 miejscami, gdyby %3 nie było w %4 lub %5, więc %6</translation>
+        <translation>pola w %1 pozwoliłyby zamienić %2 miejscami, gdyby %3 nie było w %4 lub w %5, więc %6</translation>
     </message>
     <message>
         <source>%1 would let %2 swap places unless %3 hold %4, which with %5 fill those cells of %6 with %7, so %8</source>
         <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 their extra digits, %5 other cells, %6 the unit, %7 the digits that fill them, %8 the removals.</extracomment>
-        <translation>%1 pozwoliłyby zamienić %2 miejscami, gdyby %3 nie zawierały %4, które z %5 wypełniają te pola w %6 cyframi %7, więc %8</translation>
+        <translation>pola w %1 pozwoliłyby zamienić %2 miejscami, gdyby w %3 nie było %4, które razem z polami w %5 tworzą w %6 nagi zestaw cyfr %7, więc %8</translation>
     </message>
     <message>
         <source>%1 would let %2 swap places unless %3 hold %4; as %5 must be in one of them in %6, %7</source>
         <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 one digit of the two, %5 the other, %6 the unit, %7 the removals.</extracomment>
-        <translation>%1 pozwoliłyby zamienić %2 miejscami, gdyby %3 nie zawierały %4; ponieważ %5 musi być w jednym z nich w %6, %7</translation>
+        <translation>pola w %1 pozwoliłyby zamienić %2 miejscami, gdyby w %3 nie było %4; ponieważ w %6 cyfra %5 musi stać w jednym z tych pól, %7</translation>
     </message>
     <message>
         <source>every other empty cell has two candidates, and without %1 in %2 each digit would have two places in every unit, so %2 takes %1</source>
         <extracomment>%1 a digit, %2 the one cell with three candidates.</extracomment>
-        <translation>każde inne puste pole ma dwóch kandydatów, a bez %1 w %2 każda cyfra miałaby dwa miejsca w każdej jednostce, więc %2 otrzymuje %1</translation>
+        <translation>każde inne puste pole ma dwóch kandydatów, a bez %1 w %2 każda cyfra miałaby dwa miejsca w każdej jednostce, więc w %2 stoi %1</translation>
     </message>
     <message>
         <source>each digit %1 can hold, %2,</source>
         <extracomment>The forcing chain&apos;s start: %1 a cell, %2 its candidates as alternatives.</extracomment>
-        <translation>każda cyfra, którą może zawierać %1, %2,</translation>
+        <translation>każda cyfra, która może stać w %1, %2,</translation>
     </message>
     <message>
         <source>each place of %1 in %2 (%3)</source>
         <extracomment>The forcing chain&apos;s start: %1 a digit, %2 a unit, %3 the digit&apos;s places there.</extracomment>
-        <translation>każde miejsce %1 w %2 (%3)</translation>
+        <translation>każde miejsce cyfry %1 w %2 (w %3)</translation>
     </message>
     <message>
         <source>%1 leads to %2, so %3</source>
@@ -446,15 +446,15 @@
         <source>%1 in %2 forces a contradiction after %n placement(s), so %1 leaves that cell</source>
         <extracomment>%1 a digit, %2 a cell, %n how many placements it took to reach the contradiction.</extracomment>
         <translation>
-            <numerusform>%1 w %2 prowadzi do sprzeczności po %n wpisie, więc %1 znika z tego pola</numerusform>
-            <numerusform>%1 w %2 prowadzi do sprzeczności po %n wpisach, więc %1 znika z tego pola</numerusform>
-            <numerusform>%1 w %2 prowadzi do sprzeczności po %n wpisach, więc %1 znika z tego pola</numerusform>
+            <numerusform>%1 w %2 prowadzi do sprzeczności po %n wpisie, więc w tym polu skreśla się %1</numerusform>
+            <numerusform>%1 w %2 prowadzi do sprzeczności po %n wpisach, więc w tym polu skreśla się %1</numerusform>
+            <numerusform>%1 w %2 prowadzi do sprzeczności po %n wpisach, więc w tym polu skreśla się %1</numerusform>
         </translation>
     </message>
     <message>
         <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
         <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
-        <translation>nie znaleziono logicznego kroku; przeszukanie wszystkich sposobów uzupełnienia diagramu dowodzi, że %1 nie może zawierać %2, więc %2 znika z tego pola</translation>
+        <translation>nie znaleziono logicznego kroku; przeszukanie wszystkich sposobów uzupełnienia diagramu dowodzi, że w %1 nie może stać %2, więc w tym polu skreśla się %2</translation>
     </message>
     <message>
         <source>%1 leads to %2, so %3, and %4</source>

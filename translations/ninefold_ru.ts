@@ -126,16 +126,16 @@
     <message>
         <source>Look at %1: a %2.</source>
         <extracomment>The clue: where to look (%1: a unit, or &quot;the 4s&quot;) and the technique (%2), in lower case unless its name is spelled with capitals. Two forms only for English&apos;s &quot;a&quot; and &quot;an&quot;.</extracomment>
-        <translation>Посмотрите на %1: %2.</translation>
+        <translation>%2 — ищите в %1.</translation>
     </message>
     <message>
         <source>Look at %1: an %2.</source>
-        <translation>Посмотрите на %1: %2.</translation>
+        <translation>%2 — ищите в %1.</translation>
     </message>
     <message>
         <source>the %1s</source>
         <extracomment>In the clue, every place of digit %1 in the grid.</extracomment>
-        <translation>цифры %1</translation>
+        <translation>расположении цифры %1</translation>
     </message>
     <message>
         <source>The %1 in %2 cannot be right.</source>
@@ -162,7 +162,7 @@
     <message>
         <source>Some digits clash: %1 repeats in %2: %3.</source>
         <extracomment>The hint refuses: %1 a digit, %2 the box it repeats in, %3 its cells.</extracomment>
-        <translation>Цифры противоречат друг другу: %1 повторяется в %2: %3.</translation>
+        <translation>Цифры противоречат друг другу: %1 повторяется в %2: в %3.</translation>
     </message>
 </context>
 <context>
@@ -228,55 +228,55 @@
     <message>
         <source>row %1, column %2</source>
         <extracomment>A cell: %1 is its row, %2 its column, both 1 to 9.</extracomment>
-        <translation>строка %1, столбец %2</translation>
+        <translation>строке %1, столбце %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation>строка %1</translation>
+        <translation>строке %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation>столбец %1</translation>
+        <translation>столбце %1</translation>
     </message>
     <message>
         <source>box %1</source>
-        <translation>блок %1</translation>
+        <translation>блоке %1</translation>
     </message>
     <message numerus="yes">
         <source>row(s) %1</source>
         <extracomment>Several rows or columns of the grid; %1 lists their numbers (&quot;1, 4 and 7&quot;). %n: how many.</extracomment>
         <translation>
-            <numerusform>строка %1</numerusform>
-            <numerusform>строки %1</numerusform>
-            <numerusform>строки %1</numerusform>
+            <numerusform>строке %1</numerusform>
+            <numerusform>строках %1</numerusform>
+            <numerusform>строках %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>column(s) %1</source>
         <translation>
-            <numerusform>столбец %1</numerusform>
-            <numerusform>столбцы %1</numerusform>
-            <numerusform>столбцы %1</numerusform>
+            <numerusform>столбце %1</numerusform>
+            <numerusform>столбцах %1</numerusform>
+            <numerusform>столбцах %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>row %1, column(s) %2</source>
         <extracomment>Cells of one row: %1 the row, %2 their columns (&quot;1–3 and 7&quot;). %n: how many columns.</extracomment>
         <translation>
-            <numerusform>строка %1, столбец %2</numerusform>
-            <numerusform>строка %1, столбцы %2</numerusform>
-            <numerusform>строка %1, столбцы %2</numerusform>
+            <numerusform>строке %1, столбце %2</numerusform>
+            <numerusform>строке %1, столбцах %2</numerusform>
+            <numerusform>строке %1, столбцах %2</numerusform>
         </translation>
     </message>
     <message>
         <source>rows %1, column %2</source>
         <extracomment>Cells of one column: %1 their rows (&quot;2 and 5&quot;), %2 the column.</extracomment>
-        <translation>строки %1, столбец %2</translation>
+        <translation>строках %1, столбце %2</translation>
     </message>
     <message>
         <source>rows %1 and %2, columns %3 and %4</source>
         <extracomment>The four corners of a rectangle: rows %1 and %2, columns %3 and %4.</extracomment>
-        <translation>строки %1 и %2, столбцы %3 и %4</translation>
+        <translation>строках %1 и %2, столбцах %3 и %4</translation>
     </message>
     <message>
         <source>%1–%2</source>
@@ -306,9 +306,9 @@
         <source>%1 leave(s) %2</source>
         <extracomment>Candidates a step removes: %1 the digits (&quot;7 and 8&quot;), %2 the cells. %n: how many digits.</extracomment>
         <translation>
-            <numerusform>%1 убирается из %2</numerusform>
-            <numerusform>%1 убираются из %2</numerusform>
-            <numerusform>%1 убираются из %2</numerusform>
+            <numerusform>в %2 исключается %1</numerusform>
+            <numerusform>в %2 исключаются %1</numerusform>
+            <numerusform>в %2 исключаются %1</numerusform>
         </translation>
     </message>
     <message>
@@ -324,7 +324,7 @@
     <message>
         <source>%1 takes %2</source>
         <extracomment>In a forcing chain: cell %1 takes digit %2.</extracomment>
-        <translation>%1 получает %2</translation>
+        <translation>в %1 стоит %2</translation>
     </message>
 </context>
 <context>
@@ -332,7 +332,7 @@
     <message>
         <source>%1: %2.</source>
         <extracomment>A step of a hint: %1 the technique&apos;s name, %2 what it shows.</extracomment>
-        <translation>%1: %2.</translation>
+        <translation>«%1»: %2.</translation>
     </message>
     <message>
         <source>Then %1</source>
@@ -342,7 +342,7 @@
     <message>
         <source>%1 is the last empty cell of %2, so it takes %3</source>
         <extracomment>%1 a cell, %2 its row, column or box, %3 the digit.</extracomment>
-        <translation>%1 — последняя пустая клетка в %2, поэтому там стоит %3</translation>
+        <translation>последняя пустая клетка в %2 — в %1, поэтому там стоит %3</translation>
     </message>
     <message>
         <source>%1 can hold only %2</source>
@@ -357,71 +357,71 @@
     <message>
         <source>in %1, the digit %2 lies only in %3, so %4</source>
         <extracomment>%1 a box or line, %2 a digit, %3 the line or box its places there lie in, %4 what follows: a hidden single or the removed candidates.</extracomment>
-        <translation>в %1 цифра %2 есть только в %3, поэтому %4</translation>
+        <translation>в %1 цифра %2 может стоять только в %3, поэтому %4</translation>
     </message>
     <message>
         <source>in %1, %2 hold only the digits %3, so %4</source>
         <extracomment>%1 a unit, %2 the cells there, %3 the digits, %4 the removed candidates.</extracomment>
-        <translation>в %1 клетки %2 содержат только цифры %3, поэтому %4</translation>
+        <translation>в %1 клетки в %2 содержат только цифры %3, поэтому %4</translation>
     </message>
     <message>
         <source>in %1, the digits %2 must fill %3, so %4</source>
         <extracomment>%1 a unit, %2 the digits, %3 the cells they must fill, %4 the removed candidates.</extracomment>
-        <translation>в %1 цифры %2 должны занять %3, поэтому %4</translation>
+        <translation>в %1 цифры %2 должны стоять в %3, поэтому %4</translation>
     </message>
     <message>
         <source>in %1, the digits %2 must fill %3, so %4 can go only in %5</source>
         <extracomment>As the hidden subset, then the single it leads to: digit %4 in cell %5.</extracomment>
-        <translation>в %1 цифры %2 должны занять %3, поэтому %4 может стоять только в %5</translation>
+        <translation>в %1 цифры %2 должны стоять в %3, поэтому %4 может стоять только в %5</translation>
     </message>
     <message>
         <source>%1 lies in %2 only within %3, so %4</source>
         <extracomment>%1 a digit, %2 the rows (or columns) it lies in, %3 the columns (or rows), %4 the removals.</extracomment>
-        <translation>%1 в %2 есть только в пределах %3, поэтому %4</translation>
+        <translation>в %2 цифра %1 может стоять только в %3, поэтому %4</translation>
     </message>
     <message>
         <source>in %1, %2 can go only in %3 or %4, and in %5 only in %6 or %7; as %3 and %6 cannot both hold %2, either %4 or %7 holds it, so %8</source>
         <extracomment>Two strong links of digit %2: in unit %1 its places %3 and %4, in unit %5 its places %6 and %7; %3 and %6 see each other. %8 the removals.</extracomment>
-        <translation>в %1 цифра %2 может стоять только в %3 или %4, а в %5 только в %6 или %7; так как %3 и %6 не могут обе содержать %2, её содержит %4 или %7, поэтому %8</translation>
+        <translation>в %1 цифра %2 может стоять только в %3 или в %4, а в %5 — только в %6 или в %7; так как %2 не может стоять одновременно в %3 и в %6, она стоит в %4 или в %7, поэтому %8</translation>
     </message>
     <message>
         <source>pivot %1 with %2 and %3: one of the pincers holds %4, so %5</source>
         <extracomment>%1 the pivot, %2 and %3 the pincers, each with its candidates; %4 a digit, %5 the removals.</extracomment>
-        <translation>опора %1 с %2 и %3: одна из клешней содержит %4, поэтому %5</translation>
+        <translation>опора в %1, клешни в %2 и в %3: в одной из клешней стоит %4, поэтому %5</translation>
     </message>
     <message>
         <source>pivot %1 with %2 and %3: one of the three holds %4, so %5</source>
-        <translation>опора %1 с %2 и %3: одна из трёх клеток содержит %4, поэтому %5</translation>
+        <translation>опора в %1, клешни в %2 и в %3: в одной из этих трёх клеток стоит %4, поэтому %5</translation>
     </message>
     <message>
         <source>either %1 or %2 holds %3 (the chain %4), so %5</source>
         <extracomment>%1 and %2 the chain&apos;s ends, %3 the digit, %4 the chain, %5 the removals.</extracomment>
-        <translation>%1 или %2 содержит %3 (цепочка %4), поэтому %5</translation>
+        <translation>в %1 или в %2 стоит %3 (звенья цепочки — в %4), поэтому %5</translation>
     </message>
     <message>
         <source>%1 would let %2 swap places unless %3 holds another digit, so %4</source>
         <extracomment>Unique rectangle: %1 the corners, %2 the two digits, %3 the cell, %4 the removals.</extracomment>
-        <translation>%1 позволили бы поменять %2 местами, если бы %3 не содержала другую цифру, поэтому %4</translation>
+        <translation>клетки в %1 позволили бы поменять %2 местами, если бы в %3 не было другой цифры, поэтому %4</translation>
     </message>
     <message>
         <source>%1 would let %2 swap places unless %3 is in %4 or %5, so %6</source>
         <extracomment>%1 the corners, %2 the two digits, %3 the extra digit, %4 and %5 two cells, %6 removals.</extracomment>
-        <translation>%1 позволили бы поменять %2 местами, если бы %3 не было в %4 или %5, поэтому %6</translation>
+        <translation>клетки в %1 позволили бы поменять %2 местами, если бы %3 не было в %4 или в %5, поэтому %6</translation>
     </message>
     <message>
         <source>%1 would let %2 swap places unless %3 hold %4, which with %5 fill those cells of %6 with %7, so %8</source>
         <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 their extra digits, %5 other cells, %6 the unit, %7 the digits that fill them, %8 the removals.</extracomment>
-        <translation>%1 позволили бы поменять %2 местами, если бы %3 не содержали %4, которые вместе с %5 заполняют эти клетки в %6 цифрами %7, поэтому %8</translation>
+        <translation>клетки в %1 позволили бы поменять %2 местами, если бы в %3 не было %4, которые вместе с клетками в %5 образуют в %6 открытый набор цифр %7, поэтому %8</translation>
     </message>
     <message>
         <source>%1 would let %2 swap places unless %3 hold %4; as %5 must be in one of them in %6, %7</source>
         <extracomment>%1 the corners, %2 the two digits, %3 two cells, %4 one digit of the two, %5 the other, %6 the unit, %7 the removals.</extracomment>
-        <translation>%1 позволили бы поменять %2 местами, если бы %3 не содержали %4; так как %5 в %6 должна быть в одной из них, %7</translation>
+        <translation>клетки в %1 позволили бы поменять %2 местами, если бы в %3 не было %4; так как в %6 цифра %5 должна стоять в одной из этих клеток, %7</translation>
     </message>
     <message>
         <source>every other empty cell has two candidates, and without %1 in %2 each digit would have two places in every unit, so %2 takes %1</source>
         <extracomment>%1 a digit, %2 the one cell with three candidates.</extracomment>
-        <translation>у каждой другой пустой клетки два кандидата, и без %1 в %2 у каждой цифры было бы два места в каждой группе, поэтому %2 получает %1</translation>
+        <translation>у каждой другой пустой клетки два кандидата, и без %1 в %2 у каждой цифры было бы два места в каждой группе, поэтому в %2 стоит %1</translation>
     </message>
     <message>
         <source>each digit %1 can hold, %2,</source>
@@ -431,7 +431,7 @@
     <message>
         <source>each place of %1 in %2 (%3)</source>
         <extracomment>The forcing chain&apos;s start: %1 a digit, %2 a unit, %3 the digit&apos;s places there.</extracomment>
-        <translation>каждое место %1 в %2 (%3)</translation>
+        <translation>каждое место цифры %1 в %2 (в %3)</translation>
     </message>
     <message>
         <source>%1 leads to %2, so %3</source>
@@ -446,15 +446,15 @@
         <source>%1 in %2 forces a contradiction after %n placement(s), so %1 leaves that cell</source>
         <extracomment>%1 a digit, %2 a cell, %n how many placements it took to reach the contradiction.</extracomment>
         <translation>
-            <numerusform>%1 в %2 приводит к противоречию после %n постановки, поэтому %1 убирается из этой клетки</numerusform>
-            <numerusform>%1 в %2 приводит к противоречию после %n постановок, поэтому %1 убирается из этой клетки</numerusform>
-            <numerusform>%1 в %2 приводит к противоречию после %n постановок, поэтому %1 убирается из этой клетки</numerusform>
+            <numerusform>%1 в %2 приводит к противоречию после %n постановки, поэтому в этой клетке исключается %1</numerusform>
+            <numerusform>%1 в %2 приводит к противоречию после %n постановок, поэтому в этой клетке исключается %1</numerusform>
+            <numerusform>%1 в %2 приводит к противоречию после %n постановок, поэтому в этой клетке исключается %1</numerusform>
         </translation>
     </message>
     <message>
         <source>no logical step was found; a search of every way of completing the grid proves that %1 cannot hold %2, so %2 leaves that cell</source>
         <extracomment>%1 a cell, %2 the digit it cannot hold.</extracomment>
-        <translation>логический шаг не найден; перебор всех способов заполнить поле доказывает, что в %1 не может стоять %2, поэтому %2 убирается из этой клетки</translation>
+        <translation>логический шаг не найден; перебор всех способов заполнить поле доказывает, что в %1 не может стоять %2, поэтому в этой клетке исключается %2</translation>
     </message>
     <message>
         <source>%1 leads to %2, so %3, and %4</source>
