@@ -93,7 +93,7 @@ Conclusion commonConclusion(const HintGrid& grid, BranchCache& cache,
     return all;
 }
 
-// The start of the chain (`source`) and where all its branches lead.
+// The start of the chain (`start`) and where all its branches lead, told in `source`'s language.
 std::string conclusionText(const std::string& start, const Conclusion& c,
                            const TextSource& source) {
     if (!c.place.empty()) {
